@@ -1,0 +1,12 @@
+#include "CalculatorScreens.h"
+
+#include <QWidget>
+
+namespace CalculatorScreens {
+
+QWidget* ShowInputScreen(int choice) {
+    (void)choice;
+    return nullptr;
+}
+
+} // namespace CalculatorScreens

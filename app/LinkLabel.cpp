@@ -1,0 +1,53 @@
+#include "LinkLabel.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPixmap>
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setCursor(LinkCursor());
+    setMouseTracking(true);
+    setFocusPolicy(Qt::TabFocus);
+    setWordWrap(true);
+}
+
+QCursor LinkLabel::LinkCursor() {
+    static const QCursor cursor = [] {
+        const QPixmap picture(QStringLiteral(":/pictures/pointer.png"));
+        if (picture.isNull())
+            return QCursor(Qt::PointingHandCursor);
+        int x = 0;
+        int y = 0;
+        QFile hotSpot(QStringLiteral(":/pictures/pointer-hotspot.txt"));
+        if (hotSpot.open(QIODevice::ReadOnly)) {
+            const QList<QByteArray> parts = hotSpot.readAll().simplified().split(' ');
+            if (parts.size() == 2) {
+                x = parts[0].toInt();
+                y = parts[1].toInt();
+            }
+        }
+        return QCursor(picture, x, y);
+    }();
+    return cursor;
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void LinkLabel::mouseMoveEvent(QMouseEvent* event) {
+    QLabel::mouseMoveEvent(event);
+    emit mouseMoved();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+        event->key() == Qt::Key_Space) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
