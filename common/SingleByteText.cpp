@@ -69,6 +69,12 @@ std::string ToSingleByte(std::string_view utf8) {
             }
             cp = (cp << 6) | (next & 0x3F);
         }
+        // An overlong form (such as C0 AF for "/"), a surrogate or a code past U+10FFFF is
+        // malformed as well: it must not smuggle in a character its bytes do not spell.
+        constexpr char32_t SmallestOfLength[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (wellFormed &&
+            (cp < SmallestOfLength[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)))
+            wellFormed = false;
         if (!wellFormed) {
             ++i;
             continue;
