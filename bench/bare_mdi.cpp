@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -13,6 +14,9 @@ int main(int argc, char** argv) {
         ->addMenu(QStringLiteral("&File"))
         ->addAction(QStringLiteral("E&xit"), &window, &QWidget::close);
     window.setCentralWidget(new QMdiArea(&window));
+    // As the program does: without a window manager "maximized" alone leaves the window small.
+    if (const QScreen* screen = window.screen())
+        window.setGeometry(screen->availableGeometry());
     window.showMaximized();
     return app.exec();
 }
