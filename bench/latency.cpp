@@ -6,7 +6,7 @@
 #include "Lagna.h"
 #include "MessageBox.h"
 #include "frmMDI.h"
-#include "frmVedicAscendantSave.h"
+#include "vedic/frmVedicAscendantSave.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
     firstPaint = &watcher;
     app.installEventFilter(&watcher);
 
-    frmMDI* mdi = frmMDI::instance();
+    auto* mdi = new frmMDI;
     mdi->showMaximized();
     settle();
 
