@@ -32,14 +32,23 @@ QCursor LinkLabel::LinkCursor() {
     return cursor;
 }
 
+// A label's mouse events stop here: the band or panel behind it must not react to them as well
+// (a click would open a page twice, a move would undo the label's own highlight).
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+    QLabel::mousePressEvent(event);
+    event->accept();
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
+    event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
 void LinkLabel::mouseMoveEvent(QMouseEvent* event) {
     QLabel::mouseMoveEvent(event);
+    event->accept();
     emit mouseMoved();
 }
 
