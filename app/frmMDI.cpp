@@ -29,11 +29,12 @@ namespace {
 
 QPointer<frmMDI> theMainWindow;
 
-// Colours of the main window: a night-sky band on top, a warm gold banner, a pale client area.
-const QColor NightTop(0x1c, 0x1f, 0x4a);
-const QColor NightBottom(0x3a, 0x24, 0x6e);
-const QColor GoldLight(0xf7, 0xd9, 0x7c);
-const QColor GoldDark(0xe0, 0xa8, 0x3a);
+// Colours of the main window: a night-sky band on top, the starry banner (or its colours when
+// the picture is missing) with gold lettering, a pale client area.
+const QColor NightTop(0x10, 0x15, 0x36);
+const QColor NightBottom(0x1f, 0x27, 0x58);
+const QColor BannerLeft(0x2a, 0x1a, 0x5e);
+const QColor BannerRight(0x4b, 0x2a, 0x86);
 const QColor ClientBackground(0xf5, 0xf2, 0xfb);
 const QColor BottomBackground(0xe7, 0xe1, 0xf3);
 const QColor Ink(0x2b, 0x1d, 0x5c);
@@ -197,11 +198,11 @@ void frmMDI::createChoiceBand(QWidget* parent) {
 }
 
 void frmMDI::createBannerBand(QWidget* parent) {
-    auto* band = new Band(QStringLiteral(":/pictures/banner.png"), GoldLight, GoldDark, parent);
+    auto* band = new Band(QStringLiteral(":/pictures/banner.png"), BannerLeft, BannerRight, parent);
     band->onClick = [this] { Picture6_Click(); };
     Picture6 = band;
     Picture6->setObjectName(QStringLiteral("Picture6"));
-    Picture6->setFixedHeight(44);
+    Picture6->setFixedHeight(40);
     Picture6->setCursor(LinkLabel::LinkCursor());
     Picture6->setToolTip(modHelp::PageAddress(QStringLiteral("home-page")));
 
@@ -213,7 +214,7 @@ void frmMDI::createBannerBand(QWidget* parent) {
     lblQuorvelBanner->setTextFormat(Qt::PlainText);
     lblQuorvelBanner->setWordWrap(false);
     lblQuorvelBanner->setFont(scaledFont(font(), 1.1, true));
-    lblQuorvelBanner->setStyleSheet(QStringLiteral("color: #2b1d5c; background: transparent;"));
+    lblQuorvelBanner->setStyleSheet(QStringLiteral("color: #ffd873; background: transparent;"));
     lblQuorvelBanner->setToolTip(modHelp::PageAddress(QStringLiteral("home-page")));
     connect(lblQuorvelBanner, &LinkLabel::clicked, this, [this] { lblQuorvelBanner_Click(); });
 
