@@ -137,6 +137,7 @@ void frmMDI::MDIForm_Load() {
     setCentralWidget(central);
 
     createMenus();
+    cmdSelectOption[0]->setFocus();
     setMinimumSize(760, 560);
     resize(1024, 720);
 }

@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -28,6 +29,26 @@ void reportAutomaticAnswers() {
     MessageBox::clearShownMessages();
 }
 
+// While the application starts, a display that cannot be opened is a fatal error inside Qt,
+// which would abort with a core dump. Say what is wrong and end with status 1 instead.
+QtMessageHandler previousHandler = nullptr;
+
+void startUpMessageHandler(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+    if (type != QtFatalMsg) {
+        if (previousHandler)
+            previousHandler(type, context, message);
+        return;
+    }
+    std::fprintf(stderr,
+                 "Zenthari could not open its window: %s\nIt needs a working display; check "
+                 "that DISPLAY (now \"%s\") names a running X server or run it under "
+                 "xvfb-run.\n",
+                 qPrintable(message), qgetenv("DISPLAY").constData());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -39,7 +60,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    previousHandler = qInstallMessageHandler(startUpMessageHandler);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previousHandler);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
     if (answersAutomatically())
         MessageBox::setAutomaticAnswers(true);

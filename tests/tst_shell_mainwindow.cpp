@@ -257,6 +257,23 @@ private slots:
         QCOMPARE(control->cursor().shape(), LinkLabel::LinkCursor().shape());
     }
 
+    void keyboardReachesEveryLink() {
+        UrlRecorder recorder;
+        QCOMPARE(QApplication::focusWidget(), main->cmdSelectOption[0]);
+        for (LinkLabel* link : {main->lblQuorvelBanner, main->Label7}) {
+            QVERIFY(link->focusPolicy() & Qt::TabFocus);
+            link->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(link, Qt::Key_Return);
+        }
+        QCOMPARE(recorder.addresses(), (QStringList{TestSupport::pageAddress("home-page"),
+                                                    TestSupport::pageAddress("fully-branded")}));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(main->lblCaption[i]->focusPolicy(), Qt::NoFocus);
+        main->lblCaption[4]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(main->lblCaption[4], Qt::Key_Space);
+        QVERIFY(!main->isWelcomePanelVisible());
+    }
+
     void pointerOnlyOnClickableControls() {
         const QCursor link = LinkLabel::LinkCursor();
         for (QWidget* widget :
