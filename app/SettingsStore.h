@@ -12,12 +12,13 @@ public:
     SettingsStore();
     // The store of another application name, for tools and tests.
     explicit SettingsStore(const QString& applicationName);
+    virtual ~SettingsStore() = default;
 
     // The stored value of key: the empty text when the key is absent, nothing when the store
     // cannot be read.
-    std::optional<QString> read(const QString& key) const;
+    virtual std::optional<QString> read(const QString& key) const;
     // Stores value under key and writes the file at once; false when it cannot be written.
-    bool write(const QString& key, const QString& value);
+    virtual bool write(const QString& key, const QString& value);
 
     // Where the store lives, for tests and people looking for it.
     QString fileName() const;

@@ -14,7 +14,24 @@
 
 namespace {
 const QDate Today(2026, 12, 10);
-}
+
+// A store that holds a day but cannot take a new one (a full disk, a read-only file).
+class ReadOnlyStore : public SettingsStore {
+public:
+    explicit ReadOnlyStore(QString day) : day_(std::move(day)) {}
+    std::optional<QString> read(const QString& key) const override {
+        return key == Reminder::DurationKey ? day_ : QString();
+    }
+    bool write(const QString&, const QString&) override {
+        ++writes;
+        return false;
+    }
+    int writes = 0;
+
+private:
+    QString day_;
+};
+} // namespace
 
 class tst_shell_reminder : public QObject {
     Q_OBJECT
@@ -201,6 +218,35 @@ private slots:
         QVERIFY(!store.read(Reminder::DurationKey).has_value());
         QVERIFY(!store.write(Reminder::DurationKey, "x"));
         QVERIFY(QFileInfo(store.fileName()).isDir());
+    }
+
+    void aStoreThatCannotBeWrittenStillHonoursTheAnswer_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("answerYes");
+        QTest::addColumn<bool>("asks");
+        QTest::addColumn<bool>("opensDownload");
+        QTest::newRow("first start") << "" << true << false << false;
+        QTest::newRow("due, Yes") << "@-30" << true << true << true;
+        QTest::newRow("due, No") << "@-30" << false << true << false;
+    }
+    void aStoreThatCannotBeWrittenStillHonoursTheAnswer() {
+        QFETCH(QString, stored);
+        QFETCH(bool, answerYes);
+        QFETCH(bool, asks);
+        QFETCH(bool, opensDownload);
+        QLocale::setDefault(QLocale("en_US"));
+        if (stored.startsWith('@'))
+            stored = Reminder::DateText(Today.addDays(stored.mid(1).toInt()));
+        ReadOnlyStore store(stored);
+        UrlRecorder recorder;
+        MessageBox::setNextAnswer(answerYes ? MessageBox::Answer::Yes : MessageBox::Answer::No);
+        UpdateReminder(store, Today);
+        QCOMPARE(MessageBox::shownMessages().size(), asks ? 1 : 0);
+        QCOMPARE(store.writes, 1);
+        // The user asked for the page; a settings file that cannot be written does not undo that.
+        QCOMPARE(recorder.addresses(),
+                 opensDownload ? QStringList{TestSupport::pageAddress("download-web-page")}
+                               : QStringList{});
     }
 
     void absentKeyReadsEmpty() {
