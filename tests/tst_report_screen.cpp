@@ -212,6 +212,13 @@ void ReportScreenTest::opensFreshReportInFrontOfResult() {
     QCOMPARE(report->RTB->font().pointSizeF(), 9.75);
     QCOMPARE(report->RTB->font().families().value(0), QStringLiteral("Verdana"));
 
+    // Placed like the calculator screens: at the top of the client area, centred across it.
+    QWidget* area = main_->clientArea()->viewport();
+    const QPoint areaTopLeft = area->mapToGlobal(QPoint(0, 0));
+    QCOMPARE(report->frameGeometry().top(), areaTopLeft.y());
+    QVERIFY(qAbs(report->frameGeometry().center().x() - (areaTopLeft.x() + area->width() / 2)) <=
+            1);
+
     // The text is the report of the current sign, runs in their colours and weights.
     QCOMPARE(report->RTB->toPlainText(), ReportPlainText(modLagnaInformation::LagnaInformation));
     QTextDocument* document = report->RTB->document();
@@ -382,6 +389,9 @@ void ReportScreenTest::promotionalLabels() {
     auto* link = report->findChild<QLabel*>(label);
     QVERIFY(link);
     QVERIFY(!link->text().isEmpty());
+    // The whole offer shows, not just its first line.
+    QVERIFY(link->isVisible());
+    QVERIFY(link->height() >= link->heightForWidth(link->width()));
     if (label == QLatin1String("Label3"))
         QCOMPARE(link->text(), QStringLiteral("Click Here To Visit ") + modHelp::ProductSiteName() +
                                    QStringLiteral(" Now"));

@@ -103,6 +103,7 @@ frmVedicAscendantSave::frmVedicAscendantSave(QWidget* resultScreen)
         underlined.setUnderline(true);
         label->setFont(underlined);
         label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
+        label->setAlignment(Qt::AlignHCenter);
     }
 
     auto* buttons = new QHBoxLayout;
@@ -114,9 +115,9 @@ frmVedicAscendantSave::frmVedicAscendantSave(QWidget* resultScreen)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(RTB, 1);
     layout->addLayout(buttons);
-    layout->addWidget(Label12, 0, Qt::AlignHCenter);
-    layout->addWidget(Label3, 0, Qt::AlignHCenter);
-    layout->addWidget(Label14, 0, Qt::AlignHCenter);
+    layout->addWidget(Label12);
+    layout->addWidget(Label3);
+    layout->addWidget(Label14);
 
     connect(cmdSave, &QPushButton::clicked, this, &frmVedicAscendantSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmVedicAscendantSave::cmdPrint_Click);
