@@ -40,6 +40,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' TERM INT
 
 fail() {
     echo "FAIL: $*"
@@ -112,7 +113,7 @@ out_dirs=("$(getent passwd "$(id -un)" | cut -d: -f6)/PDF" /var/spool/cups-pdf/A
 out_dirs+=("/var/spool/cups-pdf/$(id -un)")
 
 HOME="$work/home" ZENTHARI_E2E_PRINT=1 ZENTHARI_E2E_QUEUE="$queue" QT_QPA_PLATFORM=offscreen \
-    "$program" || fail "the print test program failed"
+    timeout 120 "$program" || fail "the print test program failed"
 
 pdf=""
 for _ in $(seq 1 120); do
