@@ -21,6 +21,7 @@ public:
     explicit BatchRunner(QIODevice& out) : out_(out) { buffer_.reserve(WriteChunkBytes * 2); }
 
     void line(QByteArrayView text) {
+        ++lineNumber_;
         if (firstLine_) {
             firstLine_ = false;
             if (text.startsWith("\xEF\xBB\xBF"))
@@ -30,13 +31,18 @@ public:
             text.chop(1);
         if (isBlank(text))
             return;
-        write(AnswerBatchLine(text));
+        Answer answer = AnswerBatchLine(text);
+        if (!answer.ok())
+            answer.error = QStringLiteral("line %1: %2").arg(lineNumber_).arg(answer.error);
+        write(answer);
     }
 
     void overlongLine() {
+        ++lineNumber_;
         firstLine_ = false;
-        write(Answer::failure(
-            QStringLiteral("request line longer than %1 bytes; skipped").arg(MaxBatchLineBytes)));
+        write(Answer::failure(QStringLiteral("line %1: request longer than %2 bytes; skipped")
+                                  .arg(lineNumber_)
+                                  .arg(MaxBatchLineBytes)));
     }
 
     bool flush() {
@@ -63,6 +69,7 @@ private:
     QIODevice& out_;
     QByteArray buffer_;
     bool firstLine_ = true;
+    qint64 lineNumber_ = 0; // counts every input line, blank ones included
     bool writeFailed_ = false;
 };
 

@@ -18,8 +18,8 @@ struct BatchResult {
 
 // Answers JSON Lines from `in` on `out`, one compact JSON object per request line, in order.
 // Blank lines (nothing but blanks, tabs or a CR) are skipped without an answer. A line that is
-// not a valid request is answered with {"error": "..."} and the batch goes on. A CR before the
-// line end is ignored, as is a UTF-8 byte-order mark at the very start. Output is buffered and
+// not a valid request is answered with {"error": "line N: ..."} and the batch goes on. A CR before
+// the line end is ignored, as is a UTF-8 byte-order mark at the very start. Output is buffered and
 // flushed at the end.
 BatchResult RunBatch(QIODevice& in, QIODevice& out);
 

@@ -1,6 +1,7 @@
 #include "ReadingCommands.h"
 
 #include "ReadingFile.h"
+#include "Requests.h"
 #include "Scramble.h"
 #include "SingleByteText.h"
 
@@ -41,6 +42,11 @@ Answer ReadingFileAnswer(QByteArrayView fileBytes) {
 
 ReadingFromJson ParseReadingJson(QByteArrayView json) {
     ReadingFromJson result;
+    if (!StartsLikeJsonObject(json)) {
+        result.error = QStringLiteral("the reading must be a JSON object with the text fields %1")
+                           .arg(fieldList());
+        return result;
+    }
     QJsonParseError parseError{};
     const QJsonDocument document =
         QJsonDocument::fromJson(QByteArray::fromRawData(json.data(), json.size()), &parseError);
@@ -157,6 +163,12 @@ int RunReadingWrite(const QString& path, QByteArrayView json, QString& errors) {
         errors = QStringLiteral("the reading on standard input is larger than %1 bytes; nothing "
                                 "was written")
                      .arg(MaxReadingJsonBytes);
+        return 2;
+    }
+    if (QByteArrayView(json).trimmed().isEmpty()) {
+        errors = QStringLiteral("no reading on standard input (a JSON object with the fields %1); "
+                                "nothing was written")
+                     .arg(fieldList());
         return 2;
     }
     const ReadingFromJson parsed = ParseReadingJson(json);

@@ -317,7 +317,15 @@ Answer AnswerRequest(const QJsonObject& request) {
     return answer;
 }
 
+bool StartsLikeJsonObject(QByteArrayView text) {
+    const QByteArrayView trimmed = text.trimmed();
+    return !trimmed.isEmpty() && trimmed.front() == '{';
+}
+
 Answer AnswerBatchLine(QByteArrayView line) {
+    if (!StartsLikeJsonObject(line))
+        return Answer::failure(QStringLiteral("a request must be a JSON object, such as "
+                                              "{\"op\":\"sun-sign\",\"month\":2,\"day\":29}"));
     QJsonParseError parseError{};
     const QJsonDocument document =
         QJsonDocument::fromJson(QByteArray::fromRawData(line.data(), line.size()), &parseError);

@@ -31,6 +31,10 @@ Answer AnswerRequest(const QJsonObject& request);
 // One line of a batch: a JSON request object, answered as above. Malformed JSON is an error.
 Answer AnswerBatchLine(QByteArrayView line);
 
+// True when the text, after leading blanks, opens a JSON object; lets the messages tell "not an
+// object" from "broken JSON".
+bool StartsLikeJsonObject(QByteArrayView text);
+
 // The text shown in a message for a value the user gave, cut short when it is long.
 QString QuoteForMessage(const QString& text);
 

@@ -308,6 +308,8 @@ int runReading(const QStringList& arguments) {
     line.usage = QStringLiteral("read FILE | write FILE");
     line.parser.setApplicationDescription(QStringLiteral(
         "Saved ascendant readings (.ved files, as the program saves and opens them)."));
+    // The answer is always JSON; --json is taken as well, so that scripts can pass it everywhere.
+    line.parser.addOption(JsonOption);
     line.parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("read or write."));
     line.parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The reading file."));
     if (auto done = parseCommand(
