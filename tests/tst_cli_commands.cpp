@@ -119,6 +119,7 @@ private slots:
     void helpAndVersion();
     void batchAnswersInOrder();
     void batchBoundsLongLines();
+    void batchAnswersEachLineAsItArrives();
     void batchAnswersTheWholeLagnaDomain();
     void readingRoundTrip();
     void readingWriteReportsLostCharacters();
@@ -450,6 +451,27 @@ void CliCommandsTest::batchBoundsLongLines() {
     QCOMPARE(parseObject(lines[2]).value("SunSign").toString(), QString("Aquarius"));
     QCOMPARE(parseObject(lines[3]).value("SunSign").toString(), QString("Aries"));
     QVERIFY(parseObject(lines[4]).value("error").toString().startsWith("line 5: request longer"));
+}
+
+// A program talking to the batch line by line must not wait forever for its first answer.
+void CliCommandsTest::batchAnswersEachLineAsItArrives() {
+    QProcess process;
+    process.start(cliPath(), {"batch"});
+    QVERIFY(process.waitForStarted(30000));
+    for (const auto& [request, answer] :
+         {std::pair{QByteArray("{\"op\":\"sun-sign\",\"month\":2,\"day\":29}\n"),
+                    QByteArray("{\"SunSign\":\"Pisces\"}\n")},
+          std::pair{QByteArray("{\"op\":\"lagna-info\"}\n"),
+                    QByteArray("{\"error\":\"line 2: missing field \\\"vedic\\\"\"}\n")}}) {
+        process.write(request);
+        QByteArray got;
+        while (!got.endsWith('\n') && process.waitForReadyRead(30000))
+            got += process.readAllStandardOutput();
+        QCOMPARE(got, answer);
+    }
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 1);
 }
 
 // Every month, day, hour and minute, the impossible days included, in one batch.
