@@ -188,8 +188,13 @@ int RunReadingWrite(const QString& path, QByteArrayView json, QString& errors) {
         errors = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
         return 2;
     }
-    if (!parsed.warnings.isEmpty())
-        errors = QStringLiteral("warning: ") + parsed.warnings.join(QStringLiteral("\nwarning: "));
+    QStringList warnings = parsed.warnings;
+    if (!HasReadingFileEnding(path.toStdString()))
+        warnings.append(QStringLiteral("the program opens only files whose names end in \"ved\"; "
+                                       "%1 was written all the same")
+                            .arg(path));
+    if (!warnings.isEmpty())
+        errors = QStringLiteral("warning: ") + warnings.join(QStringLiteral("\nwarning: "));
     return 0;
 }
 

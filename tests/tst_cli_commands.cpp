@@ -554,6 +554,12 @@ void CliCommandsTest::readingRoundTrip() {
     old.close();
     QCOMPARE(runCli({"reading", "write", copy}, read.out).exitCode, 0);
     QCOMPARE(fileBytes(copy), bytes);
+
+    // A name the program's open dialog would refuse is written, with a word of warning.
+    const Run text = runCli({"reading", "write", dir.filePath("asha.txt")}, read.out);
+    QCOMPARE(text.exitCode, 0);
+    QVERIFY2(text.err.contains("warning") && text.err.contains("\"ved\""), text.err.constData());
+    QCOMPARE(fileBytes(dir.filePath("asha.txt")), bytes);
 }
 
 void CliCommandsTest::readingWriteReportsLostCharacters() {
@@ -602,6 +608,7 @@ void CliCommandsTest::readingWriteRefuses_data() {
     QTest::newRow("null value") << compact(null) << "Name";
     QTest::newRow("object value") << compact(nested) << "Month";
     QTest::newRow("unknown field") << compact(extra) << "City";
+    QTest::newRow("too large") << QByteArray(9 * 1024 * 1024, ' ') << "larger than";
 }
 
 void CliCommandsTest::readingWriteRefuses() {
