@@ -71,6 +71,22 @@ Exit status: 0 answered; 1 some batch line failed; 2 bad input, unknown command 
 that cannot be read or written (the message goes to standard error).
 )");
 
+// Breaks text into lines of at most `width` characters at blanks; later lines get `indent`.
+QString wrapped(const QString& text, const QString& indent = {}, qsizetype width = 88) {
+    QString out;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+            out += line + QLatin1Char('\n');
+            line = indent;
+        } else if (!line.isEmpty() && line != indent) {
+            line += QLatin1Char(' ');
+        }
+        line += word;
+    }
+    return out + line;
+}
+
 struct CommandLine {
     QCommandLineParser parser;
     QString command;
@@ -79,10 +95,11 @@ struct CommandLine {
 
 // The help of one command: its own usage line, then what QCommandLineParser lists.
 QString commandHelp(const CommandLine& line, const QString& details) {
-    QString options = line.parser.helpText();
-    const qsizetype firstLineEnd = options.indexOf(QLatin1Char('\n'));
-    options = options.mid(firstLineEnd + 1);
-    return QStringLiteral("Usage: zenthari-cli %1 %2\n").arg(line.command, line.usage) + options +
+    // QCommandLineParser's own text, from its option list on; usage and description are ours.
+    const QString parserText = line.parser.helpText();
+    const QString options = parserText.mid(parserText.indexOf(QStringLiteral("\nOptions:")));
+    return QStringLiteral("Usage: zenthari-cli %1 %2\n\n").arg(line.command, line.usage) +
+           wrapped(line.parser.applicationDescription()) + QLatin1Char('\n') + options +
            (details.isEmpty() ? QString() : QLatin1Char('\n') + details);
 }
 
@@ -99,11 +116,15 @@ const QCommandLineOption JsonOption(QStringLiteral("json"),
 std::optional<int> parseCommand(CommandLine& line, const QStringList& arguments,
                                 const QString& details, int positionalCount = 0) {
     line.parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = line.parser.addHelpOption();
+    // Our own help option: Qt's also offers --help-all, which speaks of options this program
+    // does not take.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    line.parser.addOption(help);
     if (!line.parser.parse(arguments))
         return fail(QStringLiteral("%1: %2 (see zenthari-cli %1 --help)")
                         .arg(line.command, line.parser.errorText()));
-    if (line.parser.isSet(help) || line.parser.isSet(QStringLiteral("help-all"))) {
+    if (line.parser.isSet(help)) {
         printOut(commandHelp(line, details));
         return 0;
     }
@@ -258,8 +279,10 @@ int runLagnaInfo(const QStringList& arguments) {
          JsonOption});
     if (auto done = parseCommand(line, arguments,
                                  QStringLiteral("Example: zenthari-cli lagna-info --vedic Thula\n"
-                                                "JSON fields: ") +
-                                     names(LagnaFieldNames) + QStringLiteral(".\n")))
+                                                "") +
+                                     wrapped(QStringLiteral("JSON fields: ") +
+                                             names(LagnaFieldNames) + QLatin1Char('.')) +
+                                     QLatin1Char('\n')))
         return *done;
     QString error;
     const QString vedic = textValue(line, QStringLiteral("vedic"), error);
@@ -285,10 +308,14 @@ int runBatch(const QStringList& arguments) {
                 "  {\"op\":\"lagna-info\",\"vedic\":\"Thula\"}\n"
                 "Numbers are JSON numbers, names JSON strings; any other field is refused.\n"
                 "The answer objects have the fields of the commands' --json output. A line that "
-                "is not a\nvalid request is answered with {\"error\":\"...\"} and the batch goes "
+                "is not a\nvalid request is answered with {\"error\":\"line N: ...\"} and the "
+                "batch goes "
                 "on. Blank lines are\nskipped without an answer, so answers pair with the "
                 "non-blank lines in order. A line\nlonger than 65536 bytes is answered with an "
-                "error and skipped.\nExit status: 0 every line answered, 1 some line answered "
+                "error and skipped.\nAnswers are written whenever the input pauses, so a program "
+                "can "
+                "talk to the batch\nline by line.\nExit status: 0 every line answered, 1 some line "
+                "answered "
                 "with an error, 2 input or\noutput failed.\n")))
         return *done;
 
@@ -309,7 +336,8 @@ int runReading(const QStringList& arguments) {
     line.parser.setApplicationDescription(QStringLiteral(
         "Saved ascendant readings (.ved files, as the program saves and opens them)."));
     // The answer is always JSON; --json is taken as well, so that scripts can pass it everywhere.
-    line.parser.addOption(JsonOption);
+    line.parser.addOption(QCommandLineOption(
+        QStringLiteral("json"), QStringLiteral("Taken for symmetry: read always prints JSON.")));
     line.parser.addPositionalArgument(QStringLiteral("action"), QStringLiteral("read or write."));
     line.parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The reading file."));
     if (auto done = parseCommand(
@@ -319,7 +347,7 @@ int runReading(const QStringList& arguments) {
                 "write FILE  reads one such JSON object from standard input and writes the file; "
                 "the\n            object must have exactly these 15 fields, each a JSON string:\n"
                 "            ") +
-                names(ReadingFieldNames) +
+                wrapped(names(ReadingFieldNames), QStringLiteral("            "), 90) +
                 QStringLiteral(
                     ".\n            Anything else is refused and nothing is written. Characters "
                     "the file cannot\n            hold are left out, with a warning.\n"
