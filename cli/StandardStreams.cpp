@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 namespace zenthari::cli {
@@ -15,6 +17,12 @@ qint64 StandardInput::readData(char* data, qint64 maxSize) {
         const ssize_t got = ::read(STDIN_FILENO, data, static_cast<size_t>(maxSize));
         if (got >= 0)
             return got;
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            // Standard input was handed over non-blocking: wait until something arrives.
+            pollfd ready{STDIN_FILENO, POLLIN, 0};
+            ::poll(&ready, 1, -1);
+            continue;
+        }
         if (errno != EINTR) {
             setErrorString(QString::fromLocal8Bit(strerror(errno)));
             return -1;
@@ -24,6 +32,18 @@ qint64 StandardInput::readData(char* data, qint64 maxSize) {
 
 qint64 StandardInput::writeData(const char*, qint64) {
     return -1;
+}
+
+void ReopenClosedStandardStreams() {
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int opened = ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+    }
 }
 
 QByteArray ReadAtMost(QIODevice& device, qint64 limit) {

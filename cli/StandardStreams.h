@@ -16,6 +16,10 @@ protected:
     qint64 writeData(const char* data, qint64 maxSize) override;
 };
 
+// Standard input, output or error that the caller closed is opened on /dev/null, so that no
+// file the program opens later takes its place and receives its answers or messages.
+void ReopenClosedStandardStreams();
+
 // Reads all of a device, but never more than `limit` + 1 bytes, so that the caller can tell
 // an overlong input from one that fits.
 QByteArray ReadAtMost(QIODevice& device, qint64 limit);

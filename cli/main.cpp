@@ -13,7 +13,9 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <span>
 #include <unistd.h>
@@ -32,13 +34,20 @@ QString names(std::span<const std::string_view> list) {
     return out.join(QStringLiteral(", "));
 }
 
-void writeTo(FILE* stream, const QByteArray& bytes) {
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
-    std::fflush(stream);
+bool writeTo(FILE* stream, const QByteArray& bytes) {
+    const size_t written =
+        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    return std::fflush(stream) == 0 && written == static_cast<size_t>(bytes.size());
 }
 
-void printOut(const QString& text) {
-    writeTo(stdout, text.toUtf8());
+int fail(const QString& message);
+
+// Prints on standard output; an answer that cannot be written is a failure, not a success.
+int printOut(const QString& text) {
+    if (writeTo(stdout, text.toUtf8()))
+        return 0;
+    return fail(QStringLiteral("could not write the answer: %1")
+                    .arg(QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 int fail(const QString& message) {
@@ -124,10 +133,8 @@ std::optional<int> parseCommand(CommandLine& line, const QStringList& arguments,
     if (!line.parser.parse(arguments))
         return fail(QStringLiteral("%1: %2 (see zenthari-cli %1 --help)")
                         .arg(line.command, line.parser.errorText()));
-    if (line.parser.isSet(help)) {
-        printOut(commandHelp(line, details));
-        return 0;
-    }
+    if (line.parser.isSet(help))
+        return printOut(commandHelp(line, details));
     if (line.parser.positionalArguments().size() > positionalCount)
         return fail(QStringLiteral("%1: unexpected argument %2 (see zenthari-cli %1 --help)")
                         .arg(line.command, QuoteForMessage(line.parser.positionalArguments().at(
@@ -162,14 +169,9 @@ QString textValue(const CommandLine& line, const QString& name, QString& error) 
 int printAnswer(const Answer& answer, bool json) {
     if (!answer.ok())
         return fail(answer.error);
-    if (json) {
-        QByteArray line = ToJsonLine(answer);
-        line.append('\n');
-        writeTo(stdout, line);
-    } else {
-        printOut(ToReadableText(answer));
-    }
-    return 0;
+    if (json)
+        return printOut(QString::fromUtf8(ToJsonLine(answer)) + QLatin1Char('\n'));
+    return printOut(ToReadableText(answer));
 }
 
 const QString MonthHelp = QStringLiteral("Birth month, 1 (January) to 12 (December).");
@@ -390,6 +392,7 @@ int runReading(const QStringList& arguments) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    ReopenClosedStandardStreams();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zenthari-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZENTHARI_VERSION));
@@ -401,14 +404,11 @@ int main(int argc, char* argv[]) {
     }
     const QString command = arguments.at(1);
     if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
-        command == QLatin1String("help")) {
-        printOut(GlobalHelp);
-        return 0;
-    }
-    if (command == QLatin1String("--version") || command == QLatin1String("-v")) {
-        printOut(QStringLiteral("zenthari-cli %1\n").arg(QCoreApplication::applicationVersion()));
-        return 0;
-    }
+        command == QLatin1String("help"))
+        return printOut(GlobalHelp);
+    if (command == QLatin1String("--version") || command == QLatin1String("-v"))
+        return printOut(
+            QStringLiteral("zenthari-cli %1\n").arg(QCoreApplication::applicationVersion()));
 
     // The command's own parser sees the program name and the arguments after the command.
     QStringList rest = arguments.mid(2);

@@ -72,5 +72,15 @@ expect_refused "reading write, a field missing" "$cli" reading write "$work/bad.
 [ ! -e "$work/bad.ved" ] || fail "a refused reading was written"
 expect_refused "reading read, no such file" "$cli" reading read "$work/none.ved"
 
+# An answer that cannot be written is a failure, never a success.
+if [ -w /dev/full ]; then
+    "$cli" lagna --month 3 --day 15 --hour 10 --minute 30 >/dev/full 2>"$work/err"
+    [ $? -eq 2 ] && [ -s "$work/err" ] || fail "lagna into a full disk did not fail"
+    "$cli" batch <"$work/requests.jsonl" >/dev/full 2>"$work/err"
+    [ $? -eq 2 ] && [ -s "$work/err" ] || fail "batch into a full disk did not fail"
+    "$cli" reading read "$work/asha.ved" >/dev/full 2>"$work/err"
+    [ $? -eq 2 ] && [ -s "$work/err" ] || fail "reading read into a full disk did not fail"
+fi
+
 [ "$failures" -eq 0 ] && echo "all zenthari-cli examples passed"
 exit $((failures > 0))
