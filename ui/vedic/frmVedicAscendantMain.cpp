@@ -31,8 +31,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace {
 QPointer<frmVedicAscendantMain> theScreen;
@@ -71,6 +71,36 @@ QLabel* plainLabel(QWidget* parent, const QString& name, const QString& text) {
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+int nonDigitCount(const QString& text) {
+    int count = 0;
+    for (const QChar c : text)
+        count += (c < QLatin1Char('0') || c > QLatin1Char('9')) ? 1 : 0;
+    return count;
+}
+
+// Lets a change into a coordinate box only when it brings in no character that is not a digit.
+// What the box already holds (a saved reading is shown as it was stored) stays editable.
+class DigitsOnlyValidator : public QValidator {
+public:
+    explicit DigitsOnlyValidator(QLineEdit* box) : QValidator(box) {
+        connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { held_ = text; });
+    }
+    State validate(QString& input, int&) const override {
+        return nonDigitCount(input) <= nonDigitCount(held_) ? Acceptable : Invalid;
+    }
+
+private:
+    QString held_;
+};
+
+// Sets a coordinate box's text as it is, without the digit check that guards the user's input.
+void setTextAsIs(QLineEdit* box, const QString& text) {
+    const QValidator* validator = box->validator();
+    box->setValidator(nullptr);
+    box->setText(text);
+    box->setValidator(validator);
 }
 
 void selectEntry(QComboBox* list, const std::string& value) {
@@ -454,13 +484,13 @@ void frmVedicAscendantMain::ShowReading(const zenthari::ReadingRecord& reading) 
     selectEntry(cboHH, reading.Hour);
     selectEntry(cboMM, reading.Minute);
     selectEntry(cboSS, reading.Second);
-    txtLonD->setText(text(reading.LongitudeDegrees));
-    txtLonM->setText(text(reading.LongitudeMinutes));
-    txtLonS->setText(text(reading.LongitudeSeconds));
+    setTextAsIs(txtLonD, text(reading.LongitudeDegrees));
+    setTextAsIs(txtLonM, text(reading.LongitudeMinutes));
+    setTextAsIs(txtLonS, text(reading.LongitudeSeconds));
     optLong[reading.LongitudeDirection == "East" ? 0 : 1]->setChecked(true);
-    txtLatD->setText(text(reading.LatitudeDegrees));
-    txtLatM->setText(text(reading.LatitudeMinutes));
-    txtLatS->setText(text(reading.LatitudeSeconds));
+    setTextAsIs(txtLatD, text(reading.LatitudeDegrees));
+    setTextAsIs(txtLatM, text(reading.LatitudeMinutes));
+    setTextAsIs(txtLatS, text(reading.LatitudeSeconds));
     optLat[reading.LatitudeDirection == "North" ? 0 : 1]->setChecked(true);
 }
 
