@@ -162,8 +162,7 @@ QLineEdit* frmVedicAscendantMain::coordinateBox(const QString& objectName,
     box->installEventFilter(this);
     // Typed characters are judged one by one by the key filter; the validator catches what
     // arrives by other ways (pasting, dropping) and refuses it whole.
-    box->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
+    box->setValidator(new DigitsOnlyValidator(box));
     connect(box, &QLineEdit::inputRejected, this, &frmVedicAscendantMain::RefuseNonDigit);
     return box;
 }
