@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
@@ -334,8 +335,14 @@ void frmVedicAscendantMain::createControls() {
     lblCoBrand->setAccessibleName(CoBrandText);
     connect(lblCoBrand, &LinkLabel::clicked, this,
             [] { modHelp::OpenWebPage(QStringLiteral("co-brand")); });
-    brand->addWidget(lblFullBrand, 1);
-    brand->addWidget(lblCoBrand, 1);
+    for (LinkLabel* link : {lblFullBrand, lblCoBrand}) {
+        link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Clickable texts read as links.
+        QPalette palette = link->palette();
+        palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+        link->setPalette(palette);
+        brand->addWidget(link, 1);
+    }
     outer->addWidget(fraFullBrand);
 
     setCentralWidget(central);

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -71,12 +72,18 @@ LinkLabel* linkLabel(QWidget* parent, const QString& name, const QString& text,
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setAccessibleName(text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Clickable texts read as links.
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+    label->setPalette(palette);
     QObject::connect(label, &LinkLabel::clicked, label,
                      [pageKey] { modHelp::OpenWebPage(pageKey); });
     return label;
 }
 
-// A row of a label beside its value box; the hint shows over both.
+// A row of a label beside its value box (or above it, in a one-column grid); the hint shows
+// over both.
 template <typename Box>
 Box* addRow(QGridLayout* grid, QWidget* parent, const QString& labelName, const QString& caption,
             Box* box, const QString& hint, QLabel** labelOut = nullptr) {
@@ -84,8 +91,13 @@ Box* addRow(QGridLayout* grid, QWidget* parent, const QString& labelName, const 
     label->setToolTip(hint);
     box->setToolTip(hint);
     const int row = grid->rowCount();
-    grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
-    grid->addWidget(box, row, 1);
+    if (grid->property("stacked").toBool()) {
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row + 1, 0);
+    } else {
+        grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+        grid->addWidget(box, row, 1);
+    }
     if (labelOut)
         *labelOut = label;
     return box;
@@ -163,7 +175,10 @@ void frmVedicAscendantResult::createControls() {
     lblVedicName->setAlignment(Qt::AlignCenter);
     left->addWidget(lblVedicName);
 
+    // Labels above their boxes keep the column narrow, so that all eight tabs fit beside it.
     auto* facts = new QGridLayout();
+    facts->setProperty("stacked", true);
+    facts->setVerticalSpacing(3);
     txtRullingPlanet = addRow(
         facts, central, QStringLiteral("Label2"), QStringLiteral("Rulling Planet"),
         valueBox(central, QStringLiteral("txtRullingPlanet"), QStringLiteral("Rulling Planet")),
@@ -203,13 +218,15 @@ void frmVedicAscendantResult::createControls() {
     leftColumn->setObjectName(QStringLiteral("leftColumn"));
     leftColumn->setLayout(left);
     left->setContentsMargins(0, 0, 0, 0);
-    leftColumn->setFixedWidth(290);
+    leftColumn->setFixedWidth(212);
     outer->addWidget(leftColumn, 0, 0, 2, 1);
 
     // The tabs.
     SST = new QTabWidget(central);
     SST->setObjectName(QStringLiteral("SST"));
-    SST->setMinimumSize(600, 360);
+    SST->setMinimumSize(600, 380);
+    // Every tab caption stays in sight: the tab bar is as wide as its captions.
+    SST->setUsesScrollButtons(false);
     const auto newTab = [this](const QString& caption, int index) {
         auto* page = new QWidget(SST);
         page->setObjectName(QStringLiteral("SST_tab%1").arg(index));
@@ -376,7 +393,7 @@ void frmVedicAscendantResult::createControls() {
     lblFullBrand = linkLabel(fraFullBrand, QStringLiteral("lblFullBrand"), FullBrandText,
                              QStringLiteral("fully-branded"));
     fullBrand->addWidget(lblFullBrand);
-    promotions->addWidget(fraFullBrand, 0, 0);
+    promotions->addWidget(fraFullBrand, 0, 0, Qt::AlignTop);
 
     fraForum = new QGroupBox(modHelp::ProductSiteName(), central);
     fraForum->setObjectName(QStringLiteral("fraForum"));
@@ -386,7 +403,7 @@ void frmVedicAscendantResult::createControls() {
                                        "talk astrology with other users. Click here to visit."),
                         QStringLiteral("home-page"));
     forum->addWidget(Label61);
-    promotions->addWidget(fraForum, 0, 1);
+    promotions->addWidget(fraForum, 0, 1, Qt::AlignTop);
 
     lblCoBrand1 = linkLabel(central, QStringLiteral("lblCoBrand1"),
                             QStringLiteral("Co-brand this software for your site. Put your site's "
