@@ -13,6 +13,8 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -75,6 +77,12 @@ void VedicInputTest::loadsWithEveryControlInItsFirstState() {
     QCOMPARE(screen->windowTitle(), QStringLiteral("ZT Vedic Ascendant"));
     QVERIFY(screen->isScreenVisible());
     QVERIFY(!frmMDI::instance()->isWelcomePanelVisible());
+    // At the top of the client area, centred across it.
+    QMdiSubWindow* window = screen->subWindow();
+    QVERIFY(window);
+    QCOMPARE(window->y(), 0);
+    const int width = frmMDI::instance()->clientArea()->viewport()->width();
+    QVERIFY(qAbs(window->x() - (width - window->width()) / 2) <= 1);
 
     const QList<QPair<QString, QString>> labels = {
         {"Label1", "Name"},     {"Label2", "Date of Birth"}, {"Label3", "Time of Birth"},
