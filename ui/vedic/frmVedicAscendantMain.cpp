@@ -154,9 +154,9 @@ void frmVedicAscendantMain::Form_Unload() {
     ChildScreen::Form_Unload();
 }
 
-QLineEdit* frmVedicAscendantMain::coordinateBox(const QString& objectName,
+QLineEdit* frmVedicAscendantMain::coordinateBox(QWidget* parent, const QString& objectName,
                                                 const QString& accessibleName) {
-    auto* box = new QLineEdit(this);
+    auto* box = new QLineEdit(parent);
     box->setObjectName(objectName);
     box->setAccessibleName(accessibleName);
     box->setMaximumWidth(64);
@@ -260,40 +260,40 @@ void frmVedicAscendantMain::createControls() {
     outer->addWidget(cmdBrowser, 0, Qt::AlignHCenter);
 
     // The two coordinate frames: three boxes under their column labels, then the directions.
-    const auto coordinateFrame =
-        [this, central](const QString& caption, const QString& frameName, const QString& prefix,
-                        QLineEdit*& degrees, QLineEdit*& minutes, QLineEdit*& seconds,
-                        std::array<QRadioButton*, 2>& options, const QString& optionName,
-                        const QStringList& directions) {
-            auto* frame = new QGroupBox(caption, central);
-            frame->setObjectName(frameName);
-            auto* grid = new QGridLayout(frame);
-            const QStringList columns = {QStringLiteral("Deg"), QStringLiteral("Min"),
-                                         QStringLiteral("Sec")};
-            const QStringList suffixes = {QStringLiteral("D"), QStringLiteral("M"),
-                                          QStringLiteral("S")};
-            QLineEdit** boxes[] = {&degrees, &minutes, &seconds};
-            for (int c = 0; c < 3; ++c) {
-                QLabel* head =
-                    plainLabel(frame, frameName + QStringLiteral("Label") + columns[c], columns[c]);
-                grid->addWidget(head, 0, c, Qt::AlignLeft | Qt::AlignBottom);
-                *boxes[c] =
-                    coordinateBox(prefix + suffixes[c], caption + QLatin1Char(' ') + columns[c]);
-                (*boxes[c])->setParent(frame);
-                grid->addWidget(*boxes[c], 1, c);
-            }
-            auto* directionRow = new QHBoxLayout();
-            for (int i = 0; i < 2; ++i) {
-                options[i] = new QRadioButton(directions[i], frame);
-                options[i]->setObjectName(optionName + QStringLiteral("_%1").arg(i));
-                options[i]->setAccessibleName(caption + QLatin1Char(' ') + directions[i]);
-                directionRow->addWidget(options[i]);
-            }
-            directionRow->addStretch();
-            options[0]->setChecked(true);
-            grid->addLayout(directionRow, 2, 0, 1, 3);
-            return frame;
-        };
+    const auto coordinateFrame = [this, central](const QString& caption, const QString& frameName,
+                                                 const QString& prefix, QLineEdit*& degrees,
+                                                 QLineEdit*& minutes, QLineEdit*& seconds,
+                                                 std::array<QRadioButton*, 2>& options,
+                                                 const QString& optionName,
+                                                 const QStringList& directions) {
+        auto* frame = new QGroupBox(caption, central);
+        frame->setObjectName(frameName);
+        auto* grid = new QGridLayout(frame);
+        const QStringList columns = {QStringLiteral("Deg"), QStringLiteral("Min"),
+                                     QStringLiteral("Sec")};
+        const QStringList suffixes = {QStringLiteral("D"), QStringLiteral("M"),
+                                      QStringLiteral("S")};
+        QLineEdit** boxes[] = {&degrees, &minutes, &seconds};
+        for (int c = 0; c < 3; ++c) {
+            QLabel* head =
+                plainLabel(frame, frameName + QStringLiteral("Label") + columns[c], columns[c]);
+            grid->addWidget(head, 0, c, Qt::AlignLeft | Qt::AlignBottom);
+            *boxes[c] =
+                coordinateBox(frame, prefix + suffixes[c], caption + QLatin1Char(' ') + columns[c]);
+            grid->addWidget(*boxes[c], 1, c);
+        }
+        auto* directionRow = new QHBoxLayout();
+        for (int i = 0; i < 2; ++i) {
+            options[i] = new QRadioButton(directions[i], frame);
+            options[i]->setObjectName(optionName + QStringLiteral("_%1").arg(i));
+            options[i]->setAccessibleName(caption + QLatin1Char(' ') + directions[i]);
+            directionRow->addWidget(options[i]);
+        }
+        directionRow->addStretch();
+        options[0]->setChecked(true);
+        grid->addLayout(directionRow, 2, 0, 1, 3);
+        return frame;
+    };
     fraLongitude = coordinateFrame(QStringLiteral("Longitude"), QStringLiteral("fraLongitude"),
                                    QStringLiteral("txtLon"), txtLonD, txtLonM, txtLonS, optLong,
                                    QStringLiteral("optLong"),

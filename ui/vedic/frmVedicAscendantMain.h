@@ -88,7 +88,8 @@ private:
     void Form_Load();
     void createControls();
     void createMenus();
-    QLineEdit* coordinateBox(const QString& objectName, const QString& accessibleName);
+    QLineEdit* coordinateBox(QWidget* parent, const QString& objectName,
+                             const QString& accessibleName);
     // The six coordinate boxes share one filter: digits and Backspace only.
     bool CoordinateBox_KeyPress(QKeyEvent* event);
     void RefuseNonDigit();
