@@ -224,7 +224,7 @@ void frmVedicAscendantResult::createControls() {
     // The tabs.
     SST = new QTabWidget(central);
     SST->setObjectName(QStringLiteral("SST"));
-    SST->setMinimumSize(600, 380);
+    SST->setMinimumSize(600, 430);
     // Every tab caption stays in sight: the tab bar is as wide as its captions.
     SST->setUsesScrollButtons(false);
     const auto newTab = [this](const QString& caption, int index) {
