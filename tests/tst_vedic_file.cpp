@@ -16,6 +16,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using namespace VedicTest;
 using zenthari::ReadingRecord;
 
@@ -330,6 +332,8 @@ void VedicFileTest::hostileFiles_data() {
                                         << "Please Enter Name" << 0;
     QTest::newRow("removed after choosing") << "removed"
                                             << "Please Enter Name" << 0;
+    QTest::newRow("named pipe nobody writes to") << "pipe"
+                                                 << "Please Enter Name" << 0;
 }
 
 void VedicFileTest::hostileFiles() {
@@ -351,6 +355,8 @@ void VedicFileTest::hostileFiles() {
         writeBytes(path, QByteArray(20 * 1024 * 1024, char('A' + zenthari::ScrambleOffset)));
     } else if (kind == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(path));
+    } else if (kind == QLatin1String("pipe")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     } else if (kind == QLatin1String("removed")) {
         QVERIFY(!QFile::exists(path));
     }

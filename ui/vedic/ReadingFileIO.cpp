@@ -11,8 +11,9 @@
 namespace ReadingFileIO {
 
 zenthari::ReadingRecord ReadReadingFile(const QString& path) {
-    // A folder opens on some systems and reads as nothing useful; treat it as unreadable.
-    if (QFileInfo(path).isDir())
+    // Only a plain file is read: a folder holds no reading, and a named pipe or a device could
+    // keep the program waiting for ever.
+    if (!QFileInfo(path).isFile())
         return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -8,9 +8,9 @@
 // only the reading and writing of the bytes.
 namespace ReadingFileIO {
 
-// The reading a file holds. A file that cannot be read (missing, removed, a folder, no
-// permission) gives a reading of empty fields; at most MaxReadingFileBytes are read, whatever
-// the file's size.
+// The reading a file holds. A file that cannot be read (missing, removed, a folder, a named
+// pipe or device, no permission) gives a reading of empty fields; at most MaxReadingFileBytes are
+// read, whatever the file's size.
 zenthari::ReadingRecord ReadReadingFile(const QString& path);
 
 } // namespace ReadingFileIO
