@@ -3,6 +3,7 @@
 #include "tst_vedic_support.h"
 
 #include "LinkLabel.h"
+#include "frmAbout.h"
 #include "vedic/AscendantInput.h"
 #include "vedic/PlaceLookupComponent.h"
 
@@ -180,6 +181,15 @@ void VedicInputTest::menus() {
     QCOMPARE(money->text(), QStringLiteral("Make Money &Online"));
     QVERIFY(!money->isVisible());
     QVERIFY(!money->isEnabled());
+
+    // About Software shows the About box, modal.
+    QVERIFY(!frmAbout::existing());
+    screen->findChild<QAction*>("mnuAbout")->trigger();
+    QTRY_VERIFY(frmAbout::existing());
+    QVERIFY(frmAbout::existing()->isModal());
+    frmAbout::existing()->close();
+    settle();
+    QTRY_VERIFY(!frmAbout::existing());
 
     UrlRecorder urls;
     for (const char* name : {"mnuOnline", "mnuVisit", "mnuUpdate"})

@@ -42,6 +42,9 @@ inline frmMDI* mainWindow() {
 // Opens the Vedic Ascendant calculator with the main window's button, as a user does.
 inline frmVedicAscendantMain* openCalculator() {
     frmMDI* main = mainWindow();
+    // Focus checks need the main window active, also after a dialog has come and gone.
+    main->activateWindow();
+    [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(main);
     QTest::mouseClick(main->cmdSelectOption[1], Qt::LeftButton);
     settle();
     return frmVedicAscendantMain::existing();

@@ -5,6 +5,7 @@
 #include "MessageBox.h"
 #include "PlaceLookupComponent.h"
 #include "ReadingFileIO.h"
+#include "frmAbout.h"
 #include "frmMDI.h"
 #include "frmVedicAscendantResult.h"
 #include "modHelp.h"
@@ -12,11 +13,6 @@
 #include "LagnaInformation.h"
 #include "ReadingFile.h"
 #include "SignCatalogue.h"
-
-#if __has_include("frmAbout.h")
-#include "frmAbout.h"
-#define ZENTHARI_HAS_ABOUT_BOX 1
-#endif
 
 #include <QComboBox>
 #include <QEvent>
@@ -367,11 +363,7 @@ void frmVedicAscendantMain::createMenus() {
     modHelp::AddHelpMenu(menuBar(),
                          {QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"),
                           QStringLiteral("Check for Software &Update")},
-                         [this] {
-#ifdef ZENTHARI_HAS_ABOUT_BOX
-                             ShowAboutBox(this);
-#endif
-                         });
+                         [this] { ShowAboutBox(this); });
     modHelp::AddMakeMoneyItem(menuBar(), QStringLiteral("mnuMakeMoney"));
 }
 
