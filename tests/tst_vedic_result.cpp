@@ -3,19 +3,25 @@
 // time, the close box, Save and the About tab.
 #include "tst_vedic_support.h"
 
+#include "FileDialog.h"
 #include "LinkLabel.h"
+#include "Records.h"
+#include "vedic/frmVedicAscendantSave.h"
 #include "modHelp.h"
 
 #include "LagnaInformation.h"
 #include "SignCatalogue.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QFont>
 #include <QGroupBox>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 using namespace VedicTest;
 
@@ -38,7 +44,7 @@ private slots:
     void backThenNewCalculationShowsFreshScreen();
     void closeBoxLeavesWelcomePanel();
     void choosingCalculatorAgainStartsAfresh();
-    void saveOpensTheReportThroughItsHandler();
+    void saveOpensTheReportWhoseReadingReopens();
     void aboutSelectsItsTabAndLinksOpenPages();
     void menus();
 
@@ -60,7 +66,8 @@ void VedicResultTest::init() {
 }
 
 void VedicResultTest::cleanup() {
-    frmVedicAscendantResult::setSaveHandler(nullptr);
+    if (frmVedicAscendantSave* report = frmVedicAscendantSave::existing())
+        report->close();
     frmMDI::instance()->CloseCalculatorScreens();
     settle();
 }
@@ -432,20 +439,62 @@ void VedicResultTest::choosingCalculatorAgainStartsAfresh() {
     input = again;
 }
 
-void VedicResultTest::saveOpensTheReportThroughItsHandler() {
-    frmVedicAscendantResult* result = showFor(3, 15, 10, 30);
+void VedicResultTest::saveOpensTheReportWhoseReadingReopens() {
+    Birth birth;
+    birth.name = QStringLiteral("MEERA");
+    birth.month = 9;
+    birth.day = 23;
+    birth.year = 1984;
+    birth.hour = 14;
+    birth.minute = 5;
+    birth.second = 40;
+    birth.east = false;
+    birth.north = false;
+    enter(input, birth);
+    frmVedicAscendantResult* result = calculate(input);
     QVERIFY(result);
-    // Without a report wired in, Save does nothing.
-    QTest::mouseClick(result->cmdSave, Qt::LeftButton);
-    QVERIFY(result->isScreenVisible());
+    const QString sign = result->lblVedicName->text();
+    const zenthari::ReadingRecord calculated = zenthari::CurrentReading;
 
-    QList<QWidget*> asked;
-    frmVedicAscendantResult::setSaveHandler([&](QWidget* screen) { asked << screen; });
+    // Save and its menu item open the report in front of the screen, which stays as it was.
     QTest::mouseClick(result->cmdSave, Qt::LeftButton);
-    result->mnuSave->trigger();
-    QCOMPARE(asked, (QList<QWidget*>{result, result}));
+    QPointer<frmVedicAscendantSave> report = frmVedicAscendantSave::existing();
+    QVERIFY(report);
+    QVERIFY(report->isVisible());
+    QVERIFY(report->isModal());
+    QVERIFY(report->RTB->toPlainText().contains(QStringLiteral("Vedic Name: ") + sign));
     QVERIFY(result->isScreenVisible());
-    QCOMPARE(result->lblVedicName->text(), QStringLiteral("Vrishabha"));
+    QCOMPARE(result->lblVedicName->text(), sign);
+
+    // The report's Save writes the reading; the input screen's Open brings it back.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("meera.ved"));
+    FileDialog::setNextFileName(path);
+    QTest::mouseClick(report->cmdSave, Qt::LeftButton);
+    QVERIFY(QFileInfo::exists(path));
+    QVERIFY(MessageBox::shownMessages().isEmpty());
+    report->close();
+    settle();
+    QVERIFY(!report);
+    QVERIFY(result->isScreenVisible());
+    result->mnuSave->trigger();
+    QVERIFY(frmVedicAscendantSave::existing());
+    frmVedicAscendantSave::existing()->close();
+    settle();
+
+    frmVedicAscendantMain* fresh = openCalculator();
+    QVERIFY(fresh);
+    QCOMPARE(fresh->txtName->text(), QString());
+    zenthari::CurrentReading = {};
+    FileDialog::setNextFileName(path);
+    QTest::mouseClick(fresh->cmdOpen, Qt::LeftButton);
+    settle();
+    QCOMPARE(zenthari::CurrentReading, calculated);
+    QVERIFY(frmVedicAscendantResult::existing());
+    QCOMPARE(frmVedicAscendantResult::existing()->lblVedicName->text(), sign);
+    QVERIFY(fresh->optLong[1]->isChecked());
+    QVERIFY(fresh->optLat[1]->isChecked());
+    input = fresh;
 }
 
 void VedicResultTest::aboutSelectsItsTabAndLinksOpenPages() {

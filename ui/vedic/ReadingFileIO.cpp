@@ -28,17 +28,26 @@ zenthari::ReadingRecord ReadReadingFile(const QString& path) {
 bool WriteReadingFile(const QString& path, const zenthari::ReadingRecord& reading, QString* error) {
     const std::string bytes = zenthari::EncodeReadingFile(reading);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a write that fails (a full disk) is seen here: a failure while the
+    // buffer is flushed at commit would otherwise go unnoticed and replace the old file with a
+    // truncated one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
+    const auto size = static_cast<qint64>(bytes.size());
+    qint64 written = 0;
+    while (written < size) {
+        // A short write is retried; the retry reports why the rest does not fit.
+        const qint64 chunk = file.write(bytes.data() + written, size - written);
+        if (chunk <= 0) {
+            if (error)
+                *error = file.errorString();
+            file.cancelWriting();
+            return false;
+        }
+        written += chunk;
     }
     if (!file.commit()) {
         if (error)

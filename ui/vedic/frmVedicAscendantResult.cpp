@@ -3,6 +3,7 @@
 #include "LinkLabel.h"
 #include "frmMDI.h"
 #include "frmVedicAscendantMain.h"
+#include "frmVedicAscendantSave.h"
 #include "modHelp.h"
 
 #include "LagnaInformation.h"
@@ -25,7 +26,6 @@
 
 namespace {
 QPointer<frmVedicAscendantResult> theScreen;
-std::function<void(QWidget*)> saveHandler;
 
 // The sign pictures by English name, in the order in which they are searched.
 const std::array<const char*, 12> SignPictureKeys = {
@@ -128,10 +128,6 @@ frmVedicAscendantResult* frmVedicAscendantResult::instance() {
 
 frmVedicAscendantResult* frmVedicAscendantResult::existing() {
     return theScreen;
-}
-
-void frmVedicAscendantResult::setSaveHandler(std::function<void(QWidget*)> handler) {
-    saveHandler = std::move(handler);
 }
 
 QString frmVedicAscendantResult::SignPicturePath(const QString& englishName) {
@@ -568,8 +564,7 @@ void frmVedicAscendantResult::mnuBack_Click() {
 }
 
 void frmVedicAscendantResult::cmdSave_Click() {
-    if (saveHandler)
-        saveHandler(this);
+    OpenAscendantReport(this);
 }
 
 void frmVedicAscendantResult::mnuSave_Click() {

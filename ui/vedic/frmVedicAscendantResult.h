@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <functional>
-
 class LinkLabel;
 class QAction;
 class QGroupBox;
@@ -24,9 +22,6 @@ public:
     static frmVedicAscendantResult* instance();
     // The screen if it is loaded, otherwise null.
     static frmVedicAscendantResult* existing();
-
-    // What Save does: open the report for this screen. Without a handler Save does nothing.
-    static void setSaveHandler(std::function<void(QWidget*)> handler);
 
     // The picture of a sign by its English name, or an empty path when no picture has that
     // name (exact, case-sensitive).
