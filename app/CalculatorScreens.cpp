@@ -1,11 +1,17 @@
 #include "CalculatorScreens.h"
 
+#include "vedic/frmVedicAscendantMain.h"
+
 #include <QWidget>
 
 namespace CalculatorScreens {
 
 QWidget* ShowInputScreen(int choice) {
-    (void)choice;
+    if (choice == 1) {
+        frmVedicAscendantMain* screen = frmVedicAscendantMain::instance();
+        screen->showScreen();
+        return screen;
+    }
     return nullptr;
 }
 
