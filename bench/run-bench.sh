@@ -97,6 +97,6 @@ BEGIN {
     per_s = requests / (cli_us / 1e6)
     row(sprintf("zenthari-cli batch, whole lagna domain (%d requests)", requests),
         sprintf("%.0f requests/s", per_s), sprintf("%.0f/s core alone", core_per_s),
-        sprintf("%.2f", per_s / core_per_s), "none set", "-")
+        sprintf("%.2g", per_s / core_per_s), "none set", "-")
     printf "\nMedians of %d runs (the batch: of %d runs) after one warm-up.\n", runs, (runs < 5 ? runs : 5)
 }'
