@@ -1,11 +1,21 @@
 #include "CalculatorScreens.h"
 
+#include "rising/frmRisingSignMain.h"
+
 #include <QWidget>
 
 namespace CalculatorScreens {
 
 QWidget* ShowInputScreen(int choice) {
-    (void)choice;
+    switch (choice) {
+    case 0: {
+        frmRisingSignMain* screen = frmRisingSignMain::instance();
+        screen->showScreen();
+        return screen;
+    }
+    default:
+        break;
+    }
     return nullptr;
 }
 
