@@ -59,15 +59,37 @@ void NameTextBox::inputMethodEvent(QInputMethodEvent* event) {
 }
 
 void NameTextBox::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = createStandardContextMenu();
-    // The standard Paste item would insert the clipboard unchecked; route it through the rule.
-    for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
-            disconnect(action, &QAction::triggered, this, nullptr);
-            connect(action, &QAction::triggered, this, [this] { pasteFiltered(); });
-        }
-    }
+    // The toolkit's own menu pastes unchecked, so the box offers a menu of its own whose Paste
+    // goes through the rule.
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("nameContextMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    auto add = [menu](const QString& text, const char* name, QKeySequence::StandardKey key,
+                      bool enabled, auto slot) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        action->setShortcutVisibleInContextMenu(true);
+        action->setEnabled(enabled);
+        QObject::connect(action, &QAction::triggered, menu, slot);
+        return action;
+    };
+    const bool editable = !isReadOnly();
+    add(tr("&Undo"), "edit-undo", QKeySequence::Undo, editable && isUndoAvailable(),
+        [this] { undo(); });
+    add(tr("&Redo"), "edit-redo", QKeySequence::Redo, editable && isRedoAvailable(),
+        [this] { redo(); });
+    menu->addSeparator();
+    add(tr("Cu&t"), "edit-cut", QKeySequence::Cut, editable && hasSelectedText(),
+        [this] { cut(); });
+    add(tr("&Copy"), "edit-copy", QKeySequence::Copy, hasSelectedText(), [this] { copy(); });
+    add(tr("&Paste"), "edit-paste", QKeySequence::Paste,
+        editable && !QGuiApplication::clipboard()->text().isEmpty(), [this] { pasteFiltered(); });
+    add(tr("Delete"), "edit-delete", QKeySequence::Delete, editable && hasSelectedText(),
+        [this] { del(); });
+    menu->addSeparator();
+    add(tr("Select All"), "select-all", QKeySequence::SelectAll, !text().isEmpty(),
+        [this] { selectAll(); });
     menu->popup(event->globalPos());
 }
 
