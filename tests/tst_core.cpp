@@ -3,6 +3,7 @@
 #include "Lagna.h"
 #include "LagnaInformation.h"
 #include "RisingSign.h"
+#include "RisingSignProfile.h"
 #include "SignCatalogue.h"
 
 #include <QtTest>
@@ -31,6 +32,8 @@ private slots:
     void lagnaWholeDomain();
     void lagnaMonthByLocaleName();
     void lagnaFill();
+    void lagnaCatalogueFollowsItsCycles();
+    void lagnaCatalogueAgreesWithRisingProfiles();
 };
 
 void CoreTest::signNames_data() {
@@ -316,6 +319,56 @@ void CoreTest::lagnaFill() {
         QCOMPARE(entry.EnglishName, std::string(EnglishSignNames[sign]));
         for (const std::string* field : LagnaFields(entry))
             QVERIFY2(!field->empty(), VedicSignNames[sign].data());
+    }
+}
+
+void CoreTest::lagnaCatalogueFollowsItsCycles() {
+    // The classes repeat through the zodiac: elements by four, qualities and positions by three.
+    const QStringList elements = {"Fire", "Earth", "Air", "Water"};
+    const QStringList castes = {"Kshatriya", "Vaisya", "Sudra", "Brahmana"};
+    const QStringList directions = {"East", "South", "West", "North"};
+    const QStringList types = {"Movable", "Fixed", "Mixed"};
+    const QStringList positions = {"Dwara", "Bahya", "Garbha"};
+    const QStringList constituents = {"Mineral (Dhatu)", "Vegetable (Moola)", "Animal (Jeeva)"};
+    for (int sign = 0; sign < SignCount; ++sign) {
+        const LagnaRecord r = LagnaCatalogueEntry(sign);
+        QCOMPARE(QString::fromStdString(r.InbornNature), elements[sign % 4]);
+        QCOMPARE(QString::fromStdString(r.SignCaste), castes[sign % 4]);
+        QCOMPARE(QString::fromStdString(r.BestDirection), directions[sign % 4]);
+        QCOMPARE(QString::fromStdString(r.TypeOfSign), types[sign % 3]);
+        QCOMPARE(QString::fromStdString(r.SignPosition), positions[sign % 3]);
+        QCOMPARE(QString::fromStdString(r.ConstituentCharacter), constituents[sign % 3]);
+        // A sign is never listed as compatible with a sign it is incompatible with.
+        const QStringList good = QString::fromStdString(r.CompatibleWith).split(", ");
+        for (const QString& bad : QString::fromStdString(r.NotCompatibleWith).split(", ")) {
+            QVERIFY(SignIndexOfEnglishName(bad.toStdString()).has_value());
+            QVERIFY(!good.contains(bad));
+        }
+    }
+    const LagnaRecord leo = LagnaCatalogueEntry(4);
+    QCOMPARE(leo.PartOfTheBody, std::string("Heart & Stomach"));
+    QCOMPARE(LagnaCatalogueEntry(8).SignColor, std::string("Yellowish brown"));
+    QCOMPARE(LagnaCatalogueEntry(6).BestPeriodOfActivity, std::string("Day"));
+}
+
+void CoreTest::lagnaCatalogueAgreesWithRisingProfiles() {
+    // The two catalogues are kept apart but describe the same signs; the shared facts agree.
+    for (int sign = 0; sign < SignCount; ++sign) {
+        const LagnaRecord lagna = LagnaCatalogueEntry(sign);
+        const auto rising = FindRisingSignProfile(EnglishSignNames[sign]);
+        QVERIFY(rising.has_value());
+        QCOMPARE(lagna.RulingPlanet, rising->RulingPlanet);
+        QCOMPARE(lagna.Symbol, rising->Symbol);
+        QCOMPARE(lagna.InbornNature, rising->Element);
+        QCOMPARE(lagna.SignColor, rising->SignColor);
+        QCOMPARE(lagna.TypeOfSign, rising->TypeOfSign);
+        QCOMPARE(lagna.LuckyDays, rising->LuckyDays);
+        QCOMPARE(lagna.LuckyNumbers, rising->LuckyNumbers);
+        QCOMPARE(lagna.BestDirection, rising->LuckyDirection);
+        QCOMPARE(lagna.LuckyColors, rising->LuckyColors);
+        QCOMPARE(lagna.LuckyGemstone, rising->LuckyGemstone);
+        // The two sets of texts are different writing.
+        QVERIFY(lagna.Nature != rising->Nature);
     }
 }
 
