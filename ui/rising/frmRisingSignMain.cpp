@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -75,7 +76,17 @@ void frmRisingSignMain::createControls() {
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.15);
     Label9->setFont(headingFont);
     Label9->setStyleSheet(QStringLiteral("color: #2f1b4e;"));
-    middleLayout->addWidget(Label9);
+    auto* heading = new QHBoxLayout;
+    heading->setSpacing(12);
+    const QPixmap emblem(QStringLiteral(":/pictures/choice-rising.png"));
+    if (!emblem.isNull()) {
+        auto* picEmblem = new QLabel(middle);
+        picEmblem->setObjectName(QStringLiteral("picEmblem"));
+        picEmblem->setPixmap(emblem);
+        heading->addWidget(picEmblem);
+    }
+    heading->addWidget(Label9, 1);
+    middleLayout->addLayout(heading);
 
     fraDetails = new QGroupBox(QStringLiteral("Enter Your Details"), middle);
     fraDetails->setObjectName(QStringLiteral("fraDetails"));
@@ -123,7 +134,7 @@ void frmRisingSignMain::createControls() {
     Label7->setBuddy(cmbTime);
 
     grid->addWidget(Label1, 0, 0);
-    grid->addWidget(txtName, 0, 1, 1, 6);
+    grid->addWidget(txtName, 0, 1, 1, 7);
     grid->addWidget(Label3, 1, 0);
     grid->addWidget(Label4, 1, 1, Qt::AlignRight);
     grid->addWidget(cmbDate, 1, 2);
@@ -133,7 +144,7 @@ void frmRisingSignMain::createControls() {
     grid->addWidget(cmbYear, 1, 6);
     grid->addWidget(Label7, 2, 0);
     grid->addWidget(cmbTime, 2, 1, 1, 3);
-    grid->setColumnStretch(4, 1);
+    grid->setColumnStretch(7, 1);
     middleLayout->addWidget(fraDetails);
 
     Label8 = new QLabel(
