@@ -85,7 +85,6 @@ QString StyleSheet() {
         "#middleBand { background-color: #faf8fd; }"
         "QGroupBox { font-weight: bold; color: #2f1b4e; border: 1px solid #c9bddc;"
         " border-radius: 4px; margin-top: 10px; padding-top: 6px; }"
-        "QGroupBox[title=\"\"] { margin-top: 0px; padding-top: 0px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }"
         "QGroupBox QLabel, QGroupBox QComboBox, QGroupBox QLineEdit { font-weight: normal;"
         " color: black; }");

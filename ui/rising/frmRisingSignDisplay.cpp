@@ -81,11 +81,13 @@ QPlainTextEdit* frmRisingSignDisplay::createTextBox(const char* name, int lines)
 void frmRisingSignDisplay::createControls() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
-    central->setStyleSheet(RisingSignBands::StyleSheet() +
-                           QStringLiteral("QLabel[role=\"caption\"] { color: #4a3470; }"
-                                          "QLabel[role=\"value\"] { font-weight: bold; }"
-                                          "QLabel[role=\"sign\"] { font-weight: bold;"
-                                          " color: #2f1b4e; }"));
+    central->setStyleSheet(
+        RisingSignBands::StyleSheet() +
+        QStringLiteral("#fraFacts, #fraTexts { margin-top: 0px; padding-top: 0px; }"
+                       "QLabel[role=\"caption\"] { color: #4a3470; }"
+                       "QLabel[role=\"value\"] { font-weight: bold; }"
+                       "QLabel[role=\"sign\"] { font-weight: bold;"
+                       " color: #2f1b4e; }"));
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -192,7 +194,7 @@ void frmRisingSignDisplay::createControls() {
         int lines;
     };
     const TextRow textRows[] = {
-        {&Label7, "Label7", "Your Looks", &txtYourLooks, "txtYourLooks", 3},
+        {&Label7, "Label7", "Your Looks", &txtYourLooks, "txtYourLooks", 4},
         {&Label6, "Label6", "Your Nature", &txtYourNature, "txtYourNature", 9},
         {&Label5, "Label5", "Your Career and Finance", &txtYourCareerandFinance,
          "txtYourCareerandFinance", 4},
