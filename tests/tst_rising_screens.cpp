@@ -63,6 +63,7 @@ private slots:
     void textBoxesClearTheClipboard();
     void linksOpenTheirPages();
     void menus();
+    void altKeysOpenTheScreensOwnMenus();
     void accessibleNames();
 
 private:
@@ -87,6 +88,10 @@ void RisingScreensTest::initTestCase() {
 
 void RisingScreensTest::init() {
     MessageBox::clearShownMessages();
+    // A menu popped up by an earlier case may have taken the activation with it.
+    mdi_->activateWindow();
+    QApplication::setActiveWindow(mdi_);
+    QVERIFY(QTest::qWaitForWindowActive(mdi_));
 }
 
 void RisingScreensTest::cleanup() {
@@ -307,6 +312,9 @@ void RisingScreensTest::editingKeysStillWork() {
     QCOMPARE(input->txtName->text(), QStringLiteral("BXC"));
     QTest::keyClick(input->txtName, Qt::Key_A, Qt::ControlModifier); // select all
     QTest::keyClick(input->txtName, Qt::Key_Z);
+    QCOMPARE(input->txtName->text(), QStringLiteral("Z"));
+    // Alt with a letter is a menu or button key, never a way to slip a letter in unchecked.
+    QTest::keyClick(input->txtName, Qt::Key_Q, Qt::AltModifier);
     QCOMPARE(input->txtName->text(), QStringLiteral("Z"));
     QVERIFY(MessageBox::shownMessages().isEmpty());
 }
@@ -780,6 +788,32 @@ void RisingScreensTest::menus() {
     settle();
     QVERIFY(frmRisingSignDisplay::existing());
     QCOMPARE(frmRisingSignDisplay::existing()->lblYourSunSign->text(), QStringLiteral("Leo"));
+}
+
+void RisingScreensTest::altKeysOpenTheScreensOwnMenus() {
+    frmRisingSignMain* input = openInput();
+    QVERIFY(input);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(input->txtName));
+    QTest::keyClick(input->txtName, Qt::Key_F, Qt::AltModifier);
+    QMenu* popup = nullptr;
+    QTRY_VERIFY((popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+    QCOMPARE(popup->objectName(), QStringLiteral("mnuFile"));
+    QVERIFY(input->isAncestorOf(popup->parentWidget()));
+    popup->close();
+    QVERIFY(input->txtName->text().isEmpty());
+    QVERIFY(MessageBox::shownMessages().isEmpty());
+
+    input->txtName->setText(QStringLiteral("ANN"));
+    QTest::mouseClick(input->cmdProceed, Qt::LeftButton);
+    settle();
+    frmRisingSignDisplay* display = frmRisingSignDisplay::existing();
+    QVERIFY(display);
+    display->cmdExit->setFocus();
+    QTest::keyClick(display->cmdExit, Qt::Key_H, Qt::AltModifier);
+    QTRY_VERIFY((popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+    QCOMPARE(popup->objectName(), QStringLiteral("mnuHelp"));
+    QVERIFY(display->isAncestorOf(popup->parentWidget()));
+    popup->close();
 }
 
 void RisingScreensTest::accessibleNames() {

@@ -22,6 +22,13 @@ void NameTextBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const QString text = event->text();
+    // Alt and Meta with a letter are menu and button keys. The line edit would insert the
+    // letter unchecked, so they go on to the screen instead.
+    if ((event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) &&
+        !(event->modifiers() & Qt::ControlModifier) && !text.isEmpty() && text.at(0).isPrint()) {
+        event->ignore();
+        return;
+    }
     const Qt::KeyboardModifiers shortcutModifiers =
         Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     const bool typedCharacter =

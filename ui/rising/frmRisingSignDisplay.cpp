@@ -1,6 +1,7 @@
 #include "frmRisingSignDisplay.h"
 
 #include "LinkLabel.h"
+#include "MenuMnemonics.h"
 #include "RisingSignBands.h"
 #include "RisingSignProfile.h"
 #include "SignImageList.h"
@@ -259,6 +260,7 @@ void frmRisingSignDisplay::createMenus() {
 #endif
                          });
     mnuMakeMoneyOnline = modHelp::AddMakeMoneyItem(menuBar(), QStringLiteral("mnuMakeMoneyOnline"));
+    new MenuMnemonics(this, menuBar());
 }
 
 void frmRisingSignDisplay::ShowProfile(const QString& risingSign, const SignImageList& images) {

@@ -2,6 +2,7 @@
 
 #include "BirthDate.h"
 #include "LinkLabel.h"
+#include "MenuMnemonics.h"
 #include "MessageBox.h"
 #include "NameTextBox.h"
 #include "RisingSign.h"
@@ -205,6 +206,7 @@ void frmRisingSignMain::createMenus() {
 #endif
                          });
     mnuMakeMoneyOnline = modHelp::AddMakeMoneyItem(menuBar(), QStringLiteral("mnuMakeMoneyOnline"));
+    new MenuMnemonics(this, menuBar());
 }
 
 void frmRisingSignMain::Form_Load() {
