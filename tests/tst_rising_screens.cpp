@@ -6,6 +6,7 @@
 #include "RisingSignProfile.h"
 #include "TestSupport.h"
 #include "frmMDI.h"
+#include "modHelp.h"
 #include "rising/NameTextBox.h"
 #include "rising/SignImageList.h"
 #include "rising/frmRisingSignDisplay.h"
@@ -177,7 +178,8 @@ void RisingScreensTest::inputScreenOpensWithDefaults() {
         QVERIFY2(label, name);
         QCOMPARE(label->text(), text);
     }
-    QVERIFY(input->Label61->text().contains(QStringLiteral("www.zenthari.example")));
+    QVERIFY(!modHelp::ProductSiteName().isEmpty());
+    QVERIFY(input->Label61->text().contains(modHelp::ProductSiteName()));
     QVERIFY(input->lblCoBrand->text().startsWith(
         QStringLiteral("Co-brand this software for your site.")));
     QVERIFY(input->lblCoBrand->text().endsWith(
