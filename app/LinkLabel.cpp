@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
@@ -32,14 +33,23 @@ QCursor LinkLabel::LinkCursor() {
     return cursor;
 }
 
+// A label's mouse events stop here: the band or panel behind it must not react to them as well
+// (a click would open a page twice, a move would undo the label's own highlight).
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+    QLabel::mousePressEvent(event);
+    event->accept();
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
+    event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
 void LinkLabel::mouseMoveEvent(QMouseEvent* event) {
     QLabel::mouseMoveEvent(event);
+    event->accept();
     emit mouseMoved();
 }
 
@@ -50,4 +60,15 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+// A label reached with the keyboard shows a dotted frame, so keyboard users see what Enter
+// will open.
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
