@@ -5,6 +5,7 @@
 #include "RisingSign.h"
 #include "RisingSignProfile.h"
 #include "TestSupport.h"
+#include "frmAbout.h"
 #include "frmMDI.h"
 #include "modHelp.h"
 #include "rising/NameTextBox.h"
@@ -218,11 +219,25 @@ void RisingScreensTest::reopeningStartsFresh() {
     QTest::keyClicks(input->txtName, QStringLiteral("ann"));
     input->cmbMonth->setCurrentIndex(5);
     QPointer<frmRisingSignMain> first = input;
+    // Choosing the calculator that is open replaces its screen with a fresh one.
     input = openInput();
     QVERIFY(input);
     QVERIFY(first.isNull());
     QCOMPARE(input->txtName->text(), QString());
     QCOMPARE(input->cmbMonth->currentIndex(), 0);
+    QVERIFY(!mdi_->isWelcomePanelVisible());
+
+    // After closing, the welcome panel's caption opens it afresh as well.
+    QTest::keyClicks(input->txtName, QStringLiteral("lee"));
+    QTest::mouseClick(input->cmdExit, Qt::LeftButton);
+    settle();
+    QVERIFY(mdi_->isWelcomePanelVisible());
+    QTest::mouseClick(mdi_->lblCaption[3], Qt::LeftButton);
+    settle();
+    input = frmRisingSignMain::existing();
+    QVERIFY(input);
+    QVERIFY(input->isScreenVisible());
+    QCOMPARE(input->txtName->text(), QString());
     QVERIFY(!mdi_->isWelcomePanelVisible());
 }
 
@@ -779,6 +794,18 @@ void RisingScreensTest::menus() {
         QCOMPARE(makeMoney->text(), QStringLiteral("Make Money &Online"));
         QVERIFY(!makeMoney->isVisible());
         QVERIFY(!makeMoney->isEnabled());
+    }
+
+    // Both screens open the About box from their Help menu.
+    for (ChildScreen* screen :
+         {static_cast<ChildScreen*>(input), static_cast<ChildScreen*>(display)}) {
+        QVERIFY(!frmAbout::existing());
+        screen->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        QTRY_VERIFY(frmAbout::existing());
+        QVERIFY(frmAbout::existing()->isModal());
+        frmAbout::existing()->close();
+        settle();
+        QTRY_VERIFY(!frmAbout::existing());
     }
 
     // The run from the menu, after Back.

@@ -5,14 +5,10 @@
 #include "RisingSignBands.h"
 #include "RisingSignProfile.h"
 #include "SignImageList.h"
+#include "frmAbout.h"
 #include "frmMDI.h"
 #include "frmRisingSignMain.h"
 #include "modHelp.h"
-
-#if __has_include("frmAbout.h")
-#include "frmAbout.h"
-#define ZENTHARI_HAS_ABOUT_BOX 1
-#endif
 
 #include <QClipboard>
 #include <QFrame>
@@ -254,11 +250,7 @@ void frmRisingSignDisplay::createMenus() {
     modHelp::AddHelpMenu(menuBar(),
                          {QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2"),
                           QStringLiteral("&Check for Software Update")},
-                         [this] {
-#ifdef ZENTHARI_HAS_ABOUT_BOX
-                             ShowAboutBox(this);
-#endif
-                         });
+                         [this] { ShowAboutBox(this); });
     mnuMakeMoneyOnline = modHelp::AddMakeMoneyItem(menuBar(), QStringLiteral("mnuMakeMoneyOnline"));
     new MenuMnemonics(this, menuBar());
 }

@@ -10,14 +10,10 @@
 #include "RisingSignEntries.h"
 #include "RisingSignProfile.h"
 #include "SignCatalogue.h"
+#include "frmAbout.h"
 #include "frmMDI.h"
 #include "frmRisingSignDisplay.h"
 #include "modHelp.h"
-
-#if __has_include("frmAbout.h")
-#include "frmAbout.h"
-#define ZENTHARI_HAS_ABOUT_BOX 1
-#endif
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -200,11 +196,7 @@ void frmRisingSignMain::createMenus() {
     modHelp::AddHelpMenu(menuBar(),
                          {QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"),
                           QStringLiteral("Check for Software &Update")},
-                         [this] {
-#ifdef ZENTHARI_HAS_ABOUT_BOX
-                             ShowAboutBox(this);
-#endif
-                         });
+                         [this] { ShowAboutBox(this); });
     mnuMakeMoneyOnline = modHelp::AddMakeMoneyItem(menuBar(), QStringLiteral("mnuMakeMoneyOnline"));
     new MenuMnemonics(this, menuBar());
 }
