@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -61,6 +62,7 @@ private slots:
     void leavingTheResultScreen_data();
     void leavingTheResultScreen();
     void choosingVedicClosesTheRisingScreens();
+    void resultFitsALowClientArea();
     void textBoxesClearTheClipboard_data();
     void textBoxesClearTheClipboard();
     void linksOpenTheirPages();
@@ -687,6 +689,35 @@ void RisingScreensTest::choosingVedicClosesTheRisingScreens() {
     QVERIFY(!frmRisingSignMain::existing());
     QVERIFY(!mdi_->findChild<QWidget*>(QStringLiteral("frmRisingSignDisplay")));
     QVERIFY(!mdi_->findChild<QWidget*>(QStringLiteral("frmRisingSignMain")));
+}
+
+void RisingScreensTest::resultFitsALowClientArea() {
+    frmRisingSignDisplay* display =
+        runWith(QStringLiteral("ANN"), 1, 1, 1900, QStringLiteral("4am-6am"));
+    QVERIFY(display);
+    const int natural = display->subWindow()->height();
+    QVERIFY(natural <= mdi_->clientArea()->viewport()->height());
+    display->cmdExit->click();
+    settle();
+
+    // A main window 60 pixels too low for the whole result screen.
+    const QSize before = mdi_->size();
+    const int lower = natural - 60 - mdi_->clientArea()->viewport()->height();
+    mdi_->resize(before.width(), before.height() + lower);
+    settle();
+    const int room = mdi_->clientArea()->viewport()->height();
+    QCOMPARE(room, natural - 60);
+    display = runWith(QStringLiteral("ANN"), 1, 1, 1900, QStringLiteral("4am-6am"));
+    QVERIFY(display);
+    const QRect shown = display->subWindow()->geometry();
+    mdi_->resize(before);
+    QCOMPARE(shown.top(), 0);
+    QCOMPARE(shown.height(), room);
+    // The buttons are still inside the screen, the texts just show fewer lines.
+    QVERIFY(display->rect().contains(display->cmdExit->mapTo(display, QPoint(0, 0))));
+    QVERIFY(display->cmdExit->geometry().bottom() > 0);
+    QVERIFY(display->cmdExit->mapTo(display, display->cmdExit->rect().bottomLeft()).y() <
+            display->height());
 }
 
 void RisingScreensTest::textBoxesClearTheClipboard_data() {

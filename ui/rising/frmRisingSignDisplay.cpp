@@ -17,10 +17,14 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 QPointer<frmRisingSignDisplay> theScreen;
@@ -191,12 +195,12 @@ void frmRisingSignDisplay::createControls() {
         int lines;
     };
     const TextRow textRows[] = {
-        {&Label7, "Label7", "Your Looks", &txtYourLooks, "txtYourLooks", 4},
-        {&Label6, "Label6", "Your Nature", &txtYourNature, "txtYourNature", 9},
+        {&Label7, "Label7", "Your Looks", &txtYourLooks, "txtYourLooks", 3},
+        {&Label6, "Label6", "Your Nature", &txtYourNature, "txtYourNature", 7},
         {&Label5, "Label5", "Your Career and Finance", &txtYourCareerandFinance,
          "txtYourCareerandFinance", 4},
         {&Label4, "Label4", "Your Love and Domestic Life", &txtYourLoveandDomesticLife,
-         "txtYourLoveandDomesticLife", 5},
+         "txtYourLoveandDomesticLife", 4},
         {&Label2, "Label2", "Your Health", &txtYourHealth, "txtYourHealth", 3},
     };
     for (const TextRow& r : textRows) {
@@ -211,7 +215,7 @@ void frmRisingSignDisplay::createControls() {
         *r.box = box;
         textLayout->addWidget(caption);
         textLayout->addWidget(box, r.lines);
-        textLayout->addSpacing(6);
+        textLayout->addSpacing(3);
     }
     middleLayout->addWidget(texts, 1);
     layout->addWidget(middle, 1);
@@ -282,6 +286,15 @@ void frmRisingSignDisplay::ShowProfile(const QString& risingSign, const SignImag
     else
         picSign->setPixmap(picture);
     picSign->setAccessibleName(risingSign);
+}
+
+void frmRisingSignDisplay::FitIntoClientArea() {
+    QMdiSubWindow* sub = subWindow();
+    if (!sub || !sub->mdiArea())
+        return;
+    const int room = sub->mdiArea()->viewport()->height();
+    if (room > 0 && sub->height() > room)
+        sub->resize(sub->width(), std::max(room, sub->minimumSizeHint().height()));
 }
 
 void frmRisingSignDisplay::cmdBack_Click() {

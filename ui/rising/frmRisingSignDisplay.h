@@ -24,6 +24,10 @@ public:
     // Every control is written, so nothing of an earlier sign can remain.
     void ShowProfile(const QString& risingSign, const SignImageList& images);
 
+    // Shortens the screen when the main window's client area is lower than it, so that the
+    // buttons stay in reach; the texts then show fewer lines and scroll.
+    void FitIntoClientArea();
+
     void cmdBack_Click();
     void cmdExit_Click();
 

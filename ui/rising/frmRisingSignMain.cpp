@@ -267,6 +267,7 @@ void frmRisingSignMain::cmdProceed_Click() {
 
     hideScreen();
     display->showScreen();
+    display->FitIntoClientArea();
     if (frmMDI* main = frmMDI::instance())
         main->HideWelcomePanel();
 }
