@@ -4,7 +4,7 @@
 #include "LagnaInformation.h"
 #include "LinkLabel.h"
 #include "MessageBox.h"
-#include "ReadingFile.h"
+#include "ReadingFileIO.h"
 #include "Records.h"
 #include "ReportContent.h"
 #include "frmMDI.h"
@@ -21,7 +21,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -223,7 +222,7 @@ void frmVedicAscendantSave::SaveReadingFile() {
     if (path.isEmpty())
         return;
     QString error;
-    if (!WriteFileAtomically(path, zenthari::EncodeReadingFile(zenthari::CurrentReading), &error)) {
+    if (!WriteReadingFile(path, zenthari::CurrentReading, &error)) {
         MessageBox::show(this,
                          QStringLiteral("The reading could not be saved to %1: %2")
                              .arg(QDir::toNativeSeparators(path), error),
@@ -265,35 +264,4 @@ void PrintReport(QTextEdit* rtb, QPrinter& printer) {
     printer.setDocName(QStringLiteral("ZT Vedic Ascendant"));
     // The document prints in full, never only a selection, as a single job.
     rtb->document()->print(&printer);
-}
-
-bool WriteFileAtomically(const QString& path, const std::string& bytes, QString* error) {
-    QSaveFile file(path);
-    // Unbuffered, so that a write that fails (a full disk) is seen here: a failure while the
-    // buffer is flushed at commit would otherwise go unnoticed and replace the old file with a
-    // truncated one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const qint64 size = qint64(bytes.size());
-    qint64 written = 0;
-    while (written < size) {
-        // A short write is retried; the retry reports why the rest does not fit.
-        const qint64 chunk = file.write(bytes.data() + written, size - written);
-        if (chunk <= 0) {
-            if (error)
-                *error = file.errorString();
-            file.cancelWriting();
-            return false;
-        }
-        written += chunk;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
 }

@@ -62,7 +62,3 @@ void OpenAscendantReport(QWidget* resultScreen);
 
 // Prints the whole report, whatever part of it is selected, to printer as one job.
 void PrintReport(QTextEdit* rtb, QPrinter& printer);
-
-// Writes bytes to path so that an existing file is replaced only by a complete new one. On
-// failure the reason is put into *error and the old file, if any, is left as it was.
-bool WriteFileAtomically(const QString& path, const std::string& bytes, QString* error);
