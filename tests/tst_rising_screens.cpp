@@ -689,6 +689,9 @@ void RisingScreensTest::choosingVedicClosesTheRisingScreens() {
     QVERIFY(!frmRisingSignMain::existing());
     QVERIFY(!mdi_->findChild<QWidget*>(QStringLiteral("frmRisingSignDisplay")));
     QVERIFY(!mdi_->findChild<QWidget*>(QStringLiteral("frmRisingSignMain")));
+    auto* vedic = mdi_->findChild<QWidget*>(QStringLiteral("frmVedicAscendantMain"));
+    QVERIFY(vedic && vedic->isVisible());
+    QVERIFY(!mdi_->isWelcomePanelVisible());
 }
 
 void RisingScreensTest::resultFitsALowClientArea() {
