@@ -1,5 +1,6 @@
 #include "CalculatorScreens.h"
 
+#include "rising/frmRisingSignMain.h"
 #include "vedic/frmVedicAscendantMain.h"
 
 #include <QWidget>
@@ -7,10 +8,19 @@
 namespace CalculatorScreens {
 
 QWidget* ShowInputScreen(int choice) {
-    if (choice == 1) {
+    switch (choice) {
+    case 0: {
+        frmRisingSignMain* screen = frmRisingSignMain::instance();
+        screen->showScreen();
+        return screen;
+    }
+    case 1: {
         frmVedicAscendantMain* screen = frmVedicAscendantMain::instance();
         screen->showScreen();
         return screen;
+    }
+    default:
+        break;
     }
     return nullptr;
 }
