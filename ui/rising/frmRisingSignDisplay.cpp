@@ -1,7 +1,6 @@
 #include "frmRisingSignDisplay.h"
 
 #include "LinkLabel.h"
-#include "MenuMnemonics.h"
 #include "RisingSignBands.h"
 #include "RisingSignProfile.h"
 #include "SignImageList.h"
@@ -256,7 +255,6 @@ void frmRisingSignDisplay::createMenus() {
                           QStringLiteral("&Check for Software Update")},
                          [this] { ShowAboutBox(this); });
     mnuMakeMoneyOnline = modHelp::AddMakeMoneyItem(menuBar(), QStringLiteral("mnuMakeMoneyOnline"));
-    new MenuMnemonics(this, menuBar());
 }
 
 void frmRisingSignDisplay::ShowProfile(const QString& risingSign, const SignImageList& images) {

@@ -2,7 +2,6 @@
 
 #include "BirthDate.h"
 #include "LinkLabel.h"
-#include "MenuMnemonics.h"
 #include "MessageBox.h"
 #include "NameTextBox.h"
 #include "RisingSign.h"
@@ -198,7 +197,6 @@ void frmRisingSignMain::createMenus() {
                           QStringLiteral("Check for Software &Update")},
                          [this] { ShowAboutBox(this); });
     mnuMakeMoneyOnline = modHelp::AddMakeMoneyItem(menuBar(), QStringLiteral("mnuMakeMoneyOnline"));
-    new MenuMnemonics(this, menuBar());
 }
 
 void frmRisingSignMain::Form_Load() {
