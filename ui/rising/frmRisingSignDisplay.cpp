@@ -26,7 +26,7 @@
 #include <algorithm>
 
 namespace {
-QPointer<frmRisingSignDisplay> theScreen;
+ScreenSlot<frmRisingSignDisplay> theScreen;
 
 // A text box that asks for room for a given number of lines, not the scroll area's large
 // default, so the five texts share the screen sensibly and scroll within themselves.
@@ -47,13 +47,11 @@ public:
 } // namespace
 
 frmRisingSignDisplay* frmRisingSignDisplay::instance() {
-    if (!theScreen || theScreen->unloading_)
-        theScreen = new frmRisingSignDisplay;
-    return theScreen;
+    return theScreen.instance([] { return new frmRisingSignDisplay; });
 }
 
 frmRisingSignDisplay* frmRisingSignDisplay::existing() {
-    return theScreen && !theScreen->unloading_ ? theScreen.data() : nullptr;
+    return theScreen.existing();
 }
 
 frmRisingSignDisplay::frmRisingSignDisplay()
@@ -344,9 +342,4 @@ void frmRisingSignDisplay::keyPressEvent(QKeyEvent* event) {
         return;
     }
     ChildScreen::keyPressEvent(event);
-}
-
-void frmRisingSignDisplay::Form_Unload() {
-    unloading_ = true;
-    ChildScreen::Form_Unload();
 }
