@@ -1,5 +1,6 @@
 #include "ChildScreen.h"
 
+#include "MenuMnemonics.h"
 #include "frmMDI.h"
 
 #include <QCloseEvent>
@@ -10,6 +11,8 @@ ChildScreen::ChildScreen(const QString& objectName, const QString& title) {
     setObjectName(objectName);
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
+    // The screen's own menus answer Alt+letter while the user works in it, not the main window's.
+    new MenuMnemonics(this, menuBar());
 }
 
 ChildScreen::~ChildScreen() = default;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QMdiSubWindow;
 
@@ -21,6 +22,8 @@ public:
     void unloadScreen();
 
     bool isScreenVisible() const;
+    // True from the moment the screen starts to close; it is then never handed out again.
+    bool isUnloading() const { return unloaded_; }
     QMdiSubWindow* subWindow() const;
 
 protected:
@@ -29,4 +32,23 @@ protected:
 
 private:
     bool unloaded_ = false;
+};
+
+// The one screen of a kind: created and loaded on first use, and created afresh once the
+// previous one has begun to close, so a closing screen is never reused.
+template <typename Screen> class ScreenSlot {
+public:
+    Screen* existing() const {
+        return screen_ && !screen_->isUnloading() ? screen_.data() : nullptr;
+    }
+
+    // The screen; create makes and loads a new one when there is none.
+    template <typename Create> Screen* instance(Create create) {
+        if (!existing())
+            screen_ = create();
+        return screen_.data();
+    }
+
+private:
+    QPointer<Screen> screen_;
 };

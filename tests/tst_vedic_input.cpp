@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -50,6 +51,7 @@ private slots:
     void placeLookupOpensTheSearch();
     void promotionsOpenTheirPages();
     void accessibleNames();
+    void altKeysOpenTheScreensOwnMenus();
 
 private:
     frmVedicAscendantMain* screen = nullptr;
@@ -671,6 +673,22 @@ void VedicInputTest::accessibleNames() {
         QVERIFY2(widget, qPrintable(object));
         QCOMPARE(widget->accessibleName(), name);
     }
+}
+
+void VedicInputTest::altKeysOpenTheScreensOwnMenus() {
+    // The main window has a "&File" and a "&Help" too; inside the screen its own menus answer.
+    screen->txtName->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(screen->txtName));
+    for (const auto& [key, name] :
+         {std::pair{Qt::Key_F, "mnuFile"}, std::pair{Qt::Key_H, "mnuHelp"}}) {
+        QTest::keyClick(screen->txtName, key, Qt::AltModifier);
+        QMenu* popup = nullptr;
+        QTRY_VERIFY((popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+        QCOMPARE(popup->objectName(), QString::fromLatin1(name));
+        QVERIFY(screen->isAncestorOf(popup->parentWidget()));
+        popup->close();
+    }
+    QVERIFY(screen->txtName->text().isEmpty());
 }
 
 QTEST_MAIN(VedicInputTest)

@@ -1,7 +1,6 @@
 #include "frmRisingSignDisplay.h"
 
 #include "LinkLabel.h"
-#include "MenuMnemonics.h"
 #include "RisingSignBands.h"
 #include "RisingSignProfile.h"
 #include "SignImageList.h"
@@ -27,7 +26,7 @@
 #include <algorithm>
 
 namespace {
-QPointer<frmRisingSignDisplay> theScreen;
+ScreenSlot<frmRisingSignDisplay> theScreen;
 
 // A text box that asks for room for a given number of lines, not the scroll area's large
 // default, so the five texts share the screen sensibly and scroll within themselves.
@@ -48,13 +47,11 @@ public:
 } // namespace
 
 frmRisingSignDisplay* frmRisingSignDisplay::instance() {
-    if (!theScreen || theScreen->unloading_)
-        theScreen = new frmRisingSignDisplay;
-    return theScreen;
+    return theScreen.instance([] { return new frmRisingSignDisplay; });
 }
 
 frmRisingSignDisplay* frmRisingSignDisplay::existing() {
-    return theScreen && !theScreen->unloading_ ? theScreen.data() : nullptr;
+    return theScreen.existing();
 }
 
 frmRisingSignDisplay::frmRisingSignDisplay()
@@ -256,7 +253,6 @@ void frmRisingSignDisplay::createMenus() {
                           QStringLiteral("&Check for Software Update")},
                          [this] { ShowAboutBox(this); });
     mnuMakeMoneyOnline = modHelp::AddMakeMoneyItem(menuBar(), QStringLiteral("mnuMakeMoneyOnline"));
-    new MenuMnemonics(this, menuBar());
 }
 
 void frmRisingSignDisplay::ShowProfile(const QString& risingSign, const SignImageList& images) {
@@ -346,9 +342,4 @@ void frmRisingSignDisplay::keyPressEvent(QKeyEvent* event) {
         return;
     }
     ChildScreen::keyPressEvent(event);
-}
-
-void frmRisingSignDisplay::Form_Unload() {
-    unloading_ = true;
-    ChildScreen::Form_Unload();
 }

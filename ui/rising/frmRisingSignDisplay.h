@@ -83,7 +83,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void Form_Unload() override;
 
 private:
     frmRisingSignDisplay();
@@ -94,5 +93,4 @@ private:
     void txtYour_Touched();
 
     QList<QPlainTextEdit*> textBoxes_;
-    bool unloading_ = false;
 };

@@ -2,7 +2,6 @@
 
 #include "BirthDate.h"
 #include "LinkLabel.h"
-#include "MenuMnemonics.h"
 #include "MessageBox.h"
 #include "NameTextBox.h"
 #include "RisingSign.h"
@@ -26,19 +25,19 @@
 #include <QVBoxLayout>
 
 namespace {
-QPointer<frmRisingSignMain> theScreen;
+ScreenSlot<frmRisingSignMain> theScreen;
 }
 
 frmRisingSignMain* frmRisingSignMain::instance() {
-    if (!theScreen || theScreen->unloading_) {
-        theScreen = new frmRisingSignMain;
-        theScreen->Form_Load();
-    }
-    return theScreen;
+    return theScreen.instance([] {
+        auto* screen = new frmRisingSignMain;
+        screen->Form_Load();
+        return screen;
+    });
 }
 
 frmRisingSignMain* frmRisingSignMain::existing() {
-    return theScreen && !theScreen->unloading_ ? theScreen.data() : nullptr;
+    return theScreen.existing();
 }
 
 frmRisingSignMain::frmRisingSignMain()
@@ -198,7 +197,6 @@ void frmRisingSignMain::createMenus() {
                           QStringLiteral("Check for Software &Update")},
                          [this] { ShowAboutBox(this); });
     mnuMakeMoneyOnline = modHelp::AddMakeMoneyItem(menuBar(), QStringLiteral("mnuMakeMoneyOnline"));
-    new MenuMnemonics(this, menuBar());
 }
 
 void frmRisingSignMain::Form_Load() {
@@ -301,9 +299,4 @@ void frmRisingSignMain::keyPressEvent(QKeyEvent* event) {
         break;
     }
     ChildScreen::keyPressEvent(event);
-}
-
-void frmRisingSignMain::Form_Unload() {
-    unloading_ = true;
-    ChildScreen::Form_Unload();
 }

@@ -57,7 +57,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void Form_Unload() override;
 
 private:
     frmRisingSignMain();
@@ -67,6 +66,4 @@ private:
     std::optional<QChar> txtName_KeyPress(QChar typed);
     std::optional<QString> txtName_Paste(const QString& text);
     void cmdExit_Click();
-
-    bool unloading_ = false;
 };

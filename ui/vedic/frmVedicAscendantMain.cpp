@@ -25,14 +25,13 @@
 #include <QMenuBar>
 #include <QPalette>
 #include <QPixmap>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <QValidator>
 
 namespace {
-QPointer<frmVedicAscendantMain> theScreen;
+ScreenSlot<frmVedicAscendantMain> theScreen;
 
 const QString FullBrandText = QStringLiteral(
     "Home Business Opportunity. Start your own Internet business and make money online. Get this "
@@ -109,15 +108,15 @@ void selectEntry(QComboBox* list, const std::string& value) {
 } // namespace
 
 frmVedicAscendantMain* frmVedicAscendantMain::instance() {
-    if (!theScreen) {
-        theScreen = new frmVedicAscendantMain();
-        theScreen->Form_Load();
-    }
-    return theScreen;
+    return theScreen.instance([] {
+        auto* screen = new frmVedicAscendantMain;
+        screen->Form_Load();
+        return screen;
+    });
 }
 
 frmVedicAscendantMain* frmVedicAscendantMain::existing() {
-    return theScreen;
+    return theScreen.existing();
 }
 
 frmVedicAscendantMain::frmVedicAscendantMain()
@@ -142,12 +141,6 @@ void frmVedicAscendantMain::Form_Load() {
     cboSS->addItems(numbers(0, 59));
     for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS})
         list->setCurrentIndex(0);
-}
-
-void frmVedicAscendantMain::Form_Unload() {
-    if (theScreen == this)
-        theScreen = nullptr;
-    ChildScreen::Form_Unload();
 }
 
 QLineEdit* frmVedicAscendantMain::coordinateBox(QWidget* parent, const QString& objectName,

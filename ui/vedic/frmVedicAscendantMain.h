@@ -81,7 +81,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void Form_Unload() override;
 
 private:
     frmVedicAscendantMain();

@@ -17,7 +17,6 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -25,7 +24,7 @@
 #include <array>
 
 namespace {
-QPointer<frmVedicAscendantResult> theScreen;
+ScreenSlot<frmVedicAscendantResult> theScreen;
 
 // The sign pictures by English name, in the order in which they are searched.
 const std::array<const char*, 12> SignPictureKeys = {
@@ -119,15 +118,15 @@ QString text(const std::string& value) {
 } // namespace
 
 frmVedicAscendantResult* frmVedicAscendantResult::instance() {
-    if (!theScreen) {
-        theScreen = new frmVedicAscendantResult();
-        theScreen->Form_Load();
-    }
-    return theScreen;
+    return theScreen.instance([] {
+        auto* screen = new frmVedicAscendantResult;
+        screen->Form_Load();
+        return screen;
+    });
 }
 
 frmVedicAscendantResult* frmVedicAscendantResult::existing() {
-    return theScreen;
+    return theScreen.existing();
 }
 
 QString frmVedicAscendantResult::SignPicturePath(const QString& englishName) {
@@ -544,12 +543,6 @@ void frmVedicAscendantResult::Form_Load() {
         picLagna->setPixmap(
             picture.scaled(picLagna->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     picLagna->setAccessibleName(vedicName.isEmpty() ? QStringLiteral("Vedic Name") : vedicName);
-}
-
-void frmVedicAscendantResult::Form_Unload() {
-    if (theScreen == this)
-        theScreen = nullptr;
-    ChildScreen::Form_Unload();
 }
 
 void frmVedicAscendantResult::cmdBack_Click() {

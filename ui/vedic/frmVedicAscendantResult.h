@@ -97,8 +97,6 @@ public:
     QAction* mnuSave = nullptr;
 
 protected:
-    void Form_Unload() override;
-
 private:
     frmVedicAscendantResult();
     void Form_Load();

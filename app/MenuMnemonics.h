@@ -11,7 +11,7 @@ class QMenuBar;
 class MenuMnemonics : public QObject {
     Q_OBJECT
 public:
-    // Watches screen (the parent of bar) for Alt+letter keys meant for bar.
+    // Watches the keys sent to screen and its children for Alt+letter keys meant for bar.
     MenuMnemonics(QWidget* screen, QMenuBar* bar);
 
 protected:
@@ -20,5 +20,6 @@ protected:
 private:
     QAction* menuForKey(int key) const;
 
+    QWidget* screen_;
     QMenuBar* bar_;
 };

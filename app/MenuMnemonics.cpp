@@ -1,12 +1,16 @@
 #include "MenuMnemonics.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenuBar>
 
-MenuMnemonics::MenuMnemonics(QWidget* screen, QMenuBar* bar) : QObject(screen), bar_(bar) {
-    screen->installEventFilter(this);
+MenuMnemonics::MenuMnemonics(QWidget* screen, QMenuBar* bar)
+    : QObject(screen), screen_(screen), bar_(bar) {
+    // Watched application-wide: the key reaches the focused box first, and a text box would
+    // take Alt+letter as a typed letter before the screen ever saw it.
+    qApp->installEventFilter(this);
 }
 
 QAction* MenuMnemonics::menuForKey(int key) const {
@@ -21,6 +25,9 @@ QAction* MenuMnemonics::menuForKey(int key) const {
 
 bool MenuMnemonics::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (!target || !(target == screen_ || screen_->isAncestorOf(target)))
         return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->modifiers() != Qt::AltModifier)
