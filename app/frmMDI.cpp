@@ -87,6 +87,13 @@ QFont scaledFont(const QFont& base, double factor, bool bold) {
     return font;
 }
 
+// A palette colour costs far less at start-up than a style sheet per label.
+void setTextColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
 void setUnderline(QLabel* label, bool on) {
     QFont font = label->font();
     if (font.underline() == on)
@@ -215,7 +222,7 @@ void frmMDI::createBannerBand(QWidget* parent) {
     lblQuorvelBanner->setTextFormat(Qt::PlainText);
     lblQuorvelBanner->setWordWrap(false);
     lblQuorvelBanner->setFont(scaledFont(font(), 1.1, true));
-    lblQuorvelBanner->setStyleSheet(QStringLiteral("color: #ffd873; background: transparent;"));
+    setTextColor(lblQuorvelBanner, QColor(0xff, 0xd8, 0x73));
     lblQuorvelBanner->setToolTip(modHelp::PageAddress(QStringLiteral("home-page")));
     connect(lblQuorvelBanner, &LinkLabel::clicked, this, [this] { lblQuorvelBanner_Click(); });
 
@@ -264,9 +271,9 @@ void frmMDI::createWelcomePanel() {
             // Text only: no pointer picture, no keyboard stop.
             caption->unsetCursor();
             caption->setFocusPolicy(Qt::NoFocus);
-            caption->setStyleSheet(QStringLiteral("color: #2b1d5c;"));
+            setTextColor(caption, QColor(0x2b, 0x1d, 0x5c));
         } else {
-            caption->setStyleSheet(QStringLiteral("color: #5b2c91;"));
+            setTextColor(caption, QColor(0x5b, 0x2c, 0x91));
             caption->setToolTip(i == 3 ? QStringLiteral("Open the Zodiac Rising Sign calculator")
                                        : QStringLiteral("Open the Vedic Ascendant calculator"));
         }
@@ -308,7 +315,7 @@ void frmMDI::createBottomBand(QWidget* parent) {
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setTextFormat(Qt::PlainText);
     Label7->setAlignment(Qt::AlignCenter);
-    Label7->setStyleSheet(QStringLiteral("color: #7a2348;"));
+    setTextColor(Label7, QColor(0x7a, 0x23, 0x48));
     Label7->setToolTip(modHelp::PageAddress(QStringLiteral("fully-branded")));
     connect(Label7, &LinkLabel::clicked, this, [this] { Label7_Click(); });
 
