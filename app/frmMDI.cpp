@@ -132,6 +132,10 @@ void frmMDI::MDIForm_Load() {
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
     mdiArea_->setBackground(ClientBackground);
     mdiArea_->setFrameShape(QFrame::NoFrame);
+    // On a small screen a calculator can be wider or taller than the client area; scroll bars
+    // keep every part of it within reach.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->viewport()->installEventFilter(this);
     createWelcomePanel();
 

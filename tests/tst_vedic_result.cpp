@@ -6,8 +6,8 @@
 #include "FileDialog.h"
 #include "LinkLabel.h"
 #include "Records.h"
-#include "vedic/frmVedicAscendantSave.h"
 #include "modHelp.h"
+#include "vedic/frmVedicAscendantSave.h"
 
 #include "LagnaInformation.h"
 #include "SignCatalogue.h"
@@ -16,10 +16,13 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QGroupBox>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScrollBar>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -47,6 +50,7 @@ private slots:
     void saveOpensTheReportWhoseReadingReopens();
     void aboutSelectsItsTabAndLinksOpenPages();
     void menus();
+    void smallScreenScrollsToEveryPart();
 
 private:
     frmVedicAscendantMain* input = nullptr;
@@ -552,6 +556,22 @@ void VedicResultTest::menus() {
                                 "mnuUpdate=Check for Software &Update", "mnuHelp2=-",
                                 "mnuAbout=&About Software"}));
     QVERIFY(!bar->actions().at(2)->isVisible());
+}
+
+void VedicResultTest::smallScreenScrollsToEveryPart() {
+    frmMDI* main = mainWindow();
+    const QSize before = main->size();
+    main->resize(1024, 768);
+    settle();
+    frmVedicAscendantResult* result = showFor(3, 15, 10, 30);
+    QVERIFY(result);
+    QMdiArea* area = main->clientArea();
+    QVERIFY(result->subWindow()->width() > area->viewport()->width());
+    // The part beyond the right edge can be scrolled into view.
+    QTRY_VERIFY(area->horizontalScrollBar()->isVisible());
+    QVERIFY(area->horizontalScrollBar()->maximum() > 0);
+    main->resize(before);
+    settle();
 }
 
 QTEST_MAIN(VedicResultTest)
