@@ -97,4 +97,24 @@ inline bool clickAndHandle(QAbstractButton* button, const QString& screen,
     return handled;
 }
 
+// Runs cycle once to settle, then Cycles times more, and after each checks that the counts of
+// windows, screens and widgets are back where they were after the first one.
+inline void repeatWithoutLeaks(const std::function<void(int)>& cycle) {
+    cycle(0);
+    if (QTest::currentTestFailed())
+        return;
+    const Census start = Census::take();
+    for (int i = 1; i <= Cycles; ++i) {
+        cycle(i);
+        if (QTest::currentTestFailed()) {
+            qWarning("cycle %d failed", i);
+            return;
+        }
+        const Census now = Census::take();
+        QVERIFY2(now == start, qPrintable(QStringLiteral("after cycle %1: %2, at the start: %3")
+                                              .arg(i)
+                                              .arg(now.text(), start.text())));
+    }
+}
+
 } // namespace soak
